@@ -143,6 +143,7 @@ private slots:
     void eventTreeOfHazardCarriesDeleteFlag();
     void nestedTransactions();
     void statementLogFile();
+    void systemUnitsOfApplicationState();
 };
 
 void TestModelDatabase::statementTexts_data()
@@ -869,6 +870,19 @@ void TestModelDatabase::statementLogFile()
     QVERIFY(lines.size() >= 2);
     QVERIFY(lines[lines.size() - 2].contains("'line 1\\nline 2'"));
     QCOMPARE(lines.last(), QStringLiteral("SELECT * FROM System where Sys_ID=1"));
+}
+
+void TestModelDatabase::systemUnitsOfApplicationState()
+{
+    CTestDatabases db;
+    QVERIFY(db.IsValid());
+    const int sys = db.AddSystem("Brake");
+    QString units = "unchanged", cost = "unchanged";
+    db.State().GetSystemUnits(sys + 100, units, cost);
+    QCOMPARE(units, QStringLiteral("unchanged"));
+    db.State().GetSystemUnits(sys, units, cost);
+    QCOMPARE(units, QStringLiteral("Train Mile"));
+    QCOMPARE(cost, QStringLiteral("Dollars"));
 }
 
 QTEST_GUILESS_MAIN(TestModelDatabase)
