@@ -16,7 +16,8 @@ bool RawExec(const QString& path, const QString& sql)
 {
     bool ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
         db.setDatabaseName(path);
         ok = db.open() && QSqlQuery(db).exec(sql);
         db.close();
@@ -226,7 +227,7 @@ void TestHistoryDatabase::largeCountsRoundTrip()
 
     const int id = list.first().ID;
     d.Fatality_2 = 123456;
-    d.Accident_ID = 99;                   // not changed by an update
+    d.Accident_ID = 99;                    // not changed by an update
     d.Name = QStringLiteral("Other name"); // nor is the name
     QVERIFY(h.UpdateAccidentHistory(d, id));
     list.clear();
