@@ -21,11 +21,11 @@ QString F(float value)
 }
 } // namespace
 
-bool CAccidentMasterRecset::InsertMaster(const CAccidentHistoryReportInfo& m)
+bool CAccidentMasterRecset::InsertMaster(const CAccidentHistoryReportInfo& m, int* newId)
 {
     m_Statement = QStringLiteral("INSERT INTO Accident_Master(Accident_Name,Description) VALUES(") +
                   " '" + T(m.Accident_Name) + "','" + T(m.Description) + "')";
-    return m_Connection.Execute(m_Statement);
+    return m_Connection.Execute(m_Statement, newId);
 }
 
 bool CAccidentMasterRecset::SelectMasters(CAccidentHistoryReportInfoList& list)
@@ -60,7 +60,7 @@ bool CAccidentMasterRecset::DeleteMaster(const QString& name)
     return m_Connection.Execute(m_Statement);
 }
 
-bool CAccidentMasterRecset::InsertDetails(const CAccidentHistoryDetailsInfo& d)
+bool CAccidentMasterRecset::InsertDetails(const CAccidentHistoryDetailsInfo& d, int* newId)
 {
     m_Statement =
         QStringLiteral("INSERT INTO Accident_History (Accident_ID,Fatality_1,Fatality_2,"
@@ -70,7 +70,7 @@ bool CAccidentMasterRecset::InsertDetails(const CAccidentHistoryDetailsInfo& d)
         N(d.Fatality_3) + ", " + N(d.Other_Fatality) + "," + N(d.Person_Exposed) + "," +
         F(d.Weight_1) + "," + F(d.Weight_2) + "," + F(d.Weight_3) + "," + F(d.OtherFatalityWeight) +
         ",'" + T(d.Name) + "')";
-    return m_Connection.Execute(m_Statement);
+    return m_Connection.Execute(m_Statement, newId);
 }
 
 bool CAccidentMasterRecset::SelectDetailsOfMaster(CAccidentHistoryDetailsInfoList& list,

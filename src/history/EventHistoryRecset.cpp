@@ -12,14 +12,14 @@ QString T(const QString& text)
 }
 } // namespace
 
-bool CEventHistoryRecset::Insert(const CEventHistoryReport& e)
+bool CEventHistoryRecset::Insert(const CEventHistoryReport& e, int* newId)
 {
     m_Statement =
         QStringLiteral("INSERT INTO Event_History(Event_Name,Event_Description,Event_Probability)"
                        "VALUES(") +
         " '" + T(e.Event_Name) + "','" + T(e.Event_Description) + "', " +
         CSqlText::Fixed(double(e.Event_Probability)) + ")";
-    return m_Connection.Execute(m_Statement);
+    return m_Connection.Execute(m_Statement, newId);
 }
 
 bool CEventHistoryRecset::SelectAll(CEventHistoryReportList& list)

@@ -12,7 +12,7 @@ class CEventHistoryRecset
 public:
     explicit CEventHistoryRecset(CDatabaseConnection& connection) : m_Connection(connection) {}
 
-    bool Insert(const CEventHistoryReport& event);
+    bool Insert(const CEventHistoryReport& event, int* newId);
     bool SelectAll(CEventHistoryReportList& list);
     bool SelectByName(CEventHistoryReportList& list, const QString& name);
     bool Update(const CEventHistoryReport& event, const QString& oldName);

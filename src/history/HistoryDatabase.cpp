@@ -72,9 +72,9 @@ void CHistoryDatabase::RollbackTransaction()
     m_Connection->RollbackTransaction();
 }
 
-bool CHistoryDatabase::AddEventHistory(const CEventHistoryReport& event)
+bool CHistoryDatabase::AddEventHistory(const CEventHistoryReport& event, int* newId)
 {
-    return CEventHistoryRecset(*m_Connection).Insert(event);
+    return CEventHistoryRecset(*m_Connection).Insert(event, newId);
 }
 
 bool CHistoryDatabase::GetEventHistories(CEventHistoryReportList& list)
@@ -97,9 +97,9 @@ bool CHistoryDatabase::DeleteEventHistory(const QString& name)
     return CEventHistoryRecset(*m_Connection).Delete(name);
 }
 
-bool CHistoryDatabase::AddAccidentMaster(const CAccidentHistoryReportInfo& master)
+bool CHistoryDatabase::AddAccidentMaster(const CAccidentHistoryReportInfo& master, int* newId)
 {
-    return CAccidentMasterRecset(*m_Connection).InsertMaster(master);
+    return CAccidentMasterRecset(*m_Connection).InsertMaster(master, newId);
 }
 
 bool CHistoryDatabase::GetAccidentMasters(CAccidentHistoryReportInfoList& list)
@@ -124,9 +124,9 @@ bool CHistoryDatabase::DeleteAccidentMaster(const QString& name)
     return CAccidentMasterRecset(*m_Connection).DeleteMaster(name);
 }
 
-bool CHistoryDatabase::AddAccidentHistory(const CAccidentHistoryDetailsInfo& details)
+bool CHistoryDatabase::AddAccidentHistory(const CAccidentHistoryDetailsInfo& details, int* newId)
 {
-    return CAccidentMasterRecset(*m_Connection).InsertDetails(details);
+    return CAccidentMasterRecset(*m_Connection).InsertDetails(details, newId);
 }
 
 bool CHistoryDatabase::GetAccidentHistories(CAccidentHistoryDetailsInfoList& list, int accidentId)

@@ -34,21 +34,21 @@ public:
     void RollbackTransaction();
 
     // Library events (Event_History), addressed by name
-    bool AddEventHistory(const CEventHistoryReport& event);
+    bool AddEventHistory(const CEventHistoryReport& event, int* newId = nullptr);
     bool GetEventHistories(CEventHistoryReportList& list);
     bool GetEventHistoryByName(CEventHistoryReportList& list, const QString& name);
     bool UpdateEventHistory(const CEventHistoryReport& event, const QString& oldName);
     bool DeleteEventHistory(const QString& name);
 
     // Accident types (Accident_Master), addressed by name
-    bool AddAccidentMaster(const CAccidentHistoryReportInfo& master);
+    bool AddAccidentMaster(const CAccidentHistoryReportInfo& master, int* newId = nullptr);
     bool GetAccidentMasters(CAccidentHistoryReportInfoList& list);
     bool GetAccidentMasterByName(CAccidentHistoryReportInfoList& list, const QString& name);
     bool UpdateAccidentMaster(const CAccidentHistoryReportInfo& master, const QString& oldName);
     bool DeleteAccidentMaster(const QString& name); // its recorded accidents stay
 
     // Recorded accidents (Accident_History)
-    bool AddAccidentHistory(const CAccidentHistoryDetailsInfo& details);
+    bool AddAccidentHistory(const CAccidentHistoryDetailsInfo& details, int* newId = nullptr);
     bool GetAccidentHistories(CAccidentHistoryDetailsInfoList& list, int accidentId);
     bool GetAccidentHistory(CAccidentHistoryDetailsInfoList& list, int id);
     // Changes neither Accident_ID nor Name.

@@ -11,9 +11,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "Running..." << "Running...";
-        QTest::newRow("line breaks") << "a\nb\r\nc" << "a\\nb\\r\\nc";
-        QTest::newRow("backslash") << "C:\\Data" << "C:\\\\Data";
+        QTest::newRow("plain") << "Running..."
+                               << "Running...";
+        QTest::newRow("line breaks") << "a\nb\r\nc"
+                                     << "a\\nb\\r\\nc";
+        QTest::newRow("backslash") << "C:\\Data"
+                                   << "C:\\\\Data";
     }
     void oneLine()
     {

@@ -2,9 +2,7 @@
 
 #include <QStringList>
 
-CRecordingPrompter::CRecordingPrompter() : m_Scope(this)
-{
-}
+CRecordingPrompter::CRecordingPrompter() : m_Scope(this) {}
 
 CRecordingPrompter::~CRecordingPrompter() = default;
 
