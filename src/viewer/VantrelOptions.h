@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Vantrel [--cause-code-dir DIR] [--railroad-dir DIR] [--dump]
+struct CVantrelOptions
+{
+    QString CauseCodeDir; // default "Cause Code Excel" in the working directory
+    QString RailroadDir;  // default "RailRoad" in the working directory
+    bool Dump = false;
+
+    // arguments include the program name first. False with a message in *error (which is the
+    // usage text alone when help was asked for, with *helpAsked set).
+    static bool Parse(const QStringList& arguments, CVantrelOptions* options, QString* error,
+                      bool* helpAsked = nullptr);
+    static QString Usage();
+};

@@ -1,0 +1,191 @@
+#!/usr/bin/python3
+"""Makes the small workbooks the viewer tests read.
+
+Run with Debian's python (python3-xlwt, python3-openpyxl):
+    /usr/bin/python3 tests/data/viewer/make_fixtures.py
+The tests read the committed files and never run this script.
+"""
+import datetime
+import os
+import shutil
+
+import openpyxl
+import xlwt
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+HEADINGS = ["Report No", "Date", "Type", "Eqpt Damage", "Track Damage", "Other Losses",
+            "Fatalities", "Injuries", "Speed", "Railroad"]
+FIXED_TIME = datetime.datetime(2020, 1, 1)
+
+XLS_DATE = xlwt.easyxf(num_format_str="MM/DD/YYYY")
+XLS_DATETIME = xlwt.easyxf(num_format_str="MM/DD/YYYY HH:MM")
+
+
+def xls_write(sheet, row, col, value):
+    """Writes one cell; datetimes become date-formatted day numbers, tuples (number, 'date')
+    a date-formatted raw day number."""
+    if isinstance(value, tuple):
+        sheet.write(row, col, value[0], XLS_DATE)
+    elif isinstance(value, datetime.datetime):
+        sheet.write(row, col, value, XLS_DATETIME if value.hour else XLS_DATE)
+    elif value is not None:
+        sheet.write(row, col, value)
+
+
+def xlsx_write(sheet, row, col, value):
+    if value is None:
+        return
+    if isinstance(value, tuple):
+        cell = sheet.cell(row=row + 1, column=col + 1, value=value[0])
+        cell.number_format = "mm/dd/yyyy"
+    else:
+        cell = sheet.cell(row=row + 1, column=col + 1, value=value)
+        if isinstance(value, datetime.datetime):
+            cell.number_format = "mm/dd/yyyy hh:mm" if value.hour else "mm/dd/yyyy"
+
+
+def save_xls(path, sheets):
+    """sheets: list of (name, {(row, col): value})"""
+    book = xlwt.Workbook(encoding="utf-8")
+    for name, cells in sheets:
+        sheet = book.add_sheet(name)
+        for (row, col), value in sorted(cells.items()):
+            xls_write(sheet, row, col, value)
+    book.save(path)
+
+
+def save_xlsx(path, sheets):
+    book = openpyxl.Workbook()
+    book.remove(book.active)
+    book.properties.created = FIXED_TIME
+    book.properties.modified = FIXED_TIME
+    for name, cells in sheets:
+        sheet = book.create_sheet(name)
+        for (row, col), value in sorted(cells.items()):
+            xlsx_write(sheet, row, col, value)
+    book.save(path)
+
+
+def accident_sheet(rows, first_row=1):
+    cells = {(0, c): h for c, h in enumerate(HEADINGS)}
+    for r, row in enumerate(rows):
+        for c, value in enumerate(row):
+            cells[(first_row + r, c)] = value
+    return cells
+
+
+def figures_sheet(description, cjk, sjk):
+    """cjk, sjk: six values by accident type index (LSC, MSC, HSC, LSD, MSD, HSD)."""
+    cells = {(0, 0): description}
+    # Rows 3..5 hold high, medium, low speed collision; rows 6..8 the derailments.
+    rows = {2: 2, 1: 3, 0: 4, 5: 5, 4: 6, 3: 7}
+    for index, row in rows.items():
+        if cjk[index] is not None:
+            cells[(row, 8)] = cjk[index]
+        if sjk[index] is not None:
+            cells[(row, 9)] = sjk[index]
+    return cells
+
+
+def scan_folders():
+    base = os.path.join(HERE, "scan")
+    shutil.rmtree(base, ignore_errors=True)
+    cause = os.path.join(base, "Cause Code Excel")
+    rail = os.path.join(base, "RailRoad")
+    os.makedirs(cause)
+    os.makedirs(rail)
+
+    # H401.xls: the fully checked cause code.
+    low = [
+        ["R-100", datetime.datetime(2008, 1, 1), "C", 1234.99, 500.0, 0.0, 2.7, 3, 45.9, "BNSF"],
+        [7001, datetime.datetime(2008, 1, 2), " d ", 100.0, 200.0, 300.0, 0, 1, " 30 mph ", "UP"],
+        ["R-102", (60, "date"), "D", 10.0, 20.0, 30.0, 1, 0, "12", "CSX"],
+        ["R-103", (39448.75, "date"), "X", 1.0, 2.0, 3.0, 0, 0, 5, "NS"],
+        ["R-104", 59, "c", 99.5, 0.0, 0.0, 0, 0, 7, "BNSF"],
+    ]
+    medium = [
+        ["M-1", datetime.datetime(2010, 6, 30), "C", 5000.0, 0.0, 0.0, 0, 0, 25, "UP"],
+        ["M-2", datetime.datetime(2011, 2, 3), "D", 6000.0, 0.0, 0.0, 0, 2, 30, "UP"],
+    ]
+    high = [
+        ["H-1", datetime.datetime(2012, 12, 31), "D", 70000.0, 1.0, 2.0, 4, 5, 79.99, "CSX"],
+    ]
+    save_xls(os.path.join(cause, "H401.xls"), [
+        ("Low", accident_sheet(low)),
+        ("Medium", accident_sheet(medium)),
+        ("High", accident_sheet(high)),
+        ("Figures", figures_sheet("Track geometry defects\nWide gauge\nOther",
+                                  [1.5e-4, 2.5e-4, 3.5e-4, 4.5e-4, 5.5e-4, 6.5e-4],
+                                  [1000.0, 2000.5, 3000.25, 4000.0, 5000.0, 6000.0])),
+    ])
+
+    # T110.XLSX: the upper-case extension, text in I3, an empty A2 on sheet 2.
+    low = [
+        ["T-1", datetime.datetime(2008, 1, 1, 18, 0), "D", 1.5, 2.5, 3.5, 1, 2, "40", "Amtrak"],
+    ]
+    medium = [
+        [None, None, None, None],
+        ["T-3", datetime.datetime(2009, 1, 1), "C", 1.0, 1.0, 1.0, 0, 0, 10, "Amtrak"],
+    ]
+    save_xlsx(os.path.join(cause, "T110.XLSX"), [
+        ("Low", accident_sheet(low)),
+        ("Medium", accident_sheet(medium)),
+        ("High", accident_sheet([])),
+        ("Figures", figures_sheet("Broken rail", [1e-3, 2e-3, "n/a", 4e-3, 5e-3, 6e-3],
+                                  [10.0, 20.0, 30.0, 40.0, 50.0, 60.0])),
+    ])
+    # Z999.xls: only three sheets, so no record.
+    save_xls(os.path.join(cause, "Z999.xls"), [
+        ("Low", accident_sheet(low)), ("Medium", {}), ("High", {})])
+
+    with open(os.path.join(cause, "readme.txt"), "w") as f:
+        f.write("not a workbook\n")
+
+    save_xls(os.path.join(rail, "BNSF.xls"), [("Costs", {(760, 4): 1234.5678, (0, 0): "BNSF"})])
+    save_xlsx(os.path.join(rail, "UP.xlsx"), [("Costs", {(760, 4): "unknown"})])
+
+
+def cells_workbooks():
+    """Sheet 1 holds one kind of cell per row of column A; sheet 2 is empty."""
+    cells = {
+        (0, 0): "Zürich text",
+        (1, 0): 7,
+        (2, 0): 2.5,
+        (3, 0): datetime.datetime(2008, 1, 1),
+        (4, 0): datetime.datetime(2008, 1, 1, 18, 0),
+        (5, 0): (60, "date"),
+        (6, 0): (59, "date"),
+        (7, 0): (61, "date"),
+        # row 8 empty
+        (9, 0): "  blanks  ",
+        (10, 0): "line one\nline two",
+        (11, 0): -3.25,
+    }
+    save_xls(os.path.join(HERE, "cells.xls"), [("One", cells), ("Two", {})])
+    save_xlsx(os.path.join(HERE, "cells.xlsx"), [("One", cells), ("Two", {})])
+
+
+def broken_folders():
+    base = os.path.join(HERE, "broken")
+    shutil.rmtree(base, ignore_errors=True)
+    cause = os.path.join(base, "Cause Code Excel")
+    os.makedirs(cause)
+    good = os.path.join(HERE, "scan", "Cause Code Excel", "H401.xls")
+    shutil.copy(good, os.path.join(cause, "A100.xls"))
+    with open(good, "rb") as f:
+        data = f.read()
+    with open(os.path.join(cause, "B200.xls"), "wb") as f:
+        f.write(data[:len(data) // 3])
+    good = os.path.join(HERE, "scan", "Cause Code Excel", "T110.XLSX")
+    with open(good, "rb") as f:
+        data = f.read()
+    with open(os.path.join(cause, "C300.xlsx"), "wb") as f:
+        f.write(data[:len(data) // 2])
+    with open(os.path.join(cause, "D400.xls"), "wb") as f:
+        f.write(b"this is plain text, not a workbook\n")
+
+
+if __name__ == "__main__":
+    scan_folders()
+    cells_workbooks()
+    broken_folders()
