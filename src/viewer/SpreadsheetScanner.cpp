@@ -7,7 +7,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QThread>
+
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace
 {
@@ -62,32 +69,109 @@ void CSpreadsheetScanner::ScanSpreadsheets(CScanProgressSink* sink)
     progress.PostScanText(QStringLiteral("Launching Excel"));
     progress.PostScanProgress(0);
 
-    int done = 0;
-    auto readAll = [&](const QStringList& files, bool causeCodes)
+    // Workbooks are read by a few threads at once, but taken up here strictly in file order,
+    // so records, skipped files and progress come out as if read one after the other.
+    struct CJob
     {
-        for (const QString& path : files)
+        QString path;
+        bool causeCode = true;
+        bool ok = false;
+        QString error;
+        std::optional<CCauseCodeInfo> record;
+        CRailRoadInfo railroad;
+        bool ready = false;
+    };
+    std::vector<CJob> jobs;
+    jobs.resize(size_t(total));
+    for (int k = 0; k < total; ++k)
+    {
+        const bool causeCode = k < m_CauseCodeFiles.size();
+        jobs[size_t(k)].causeCode = causeCode;
+        jobs[size_t(k)].path =
+            causeCode ? m_CauseCodeFiles[k] : m_RailroadFiles[k - m_CauseCodeFiles.size()];
+    }
+
+    std::mutex mutex;
+    std::condition_variable readyChanged;
+    std::atomic<size_t> next{0};
+    auto work = [&]
+    {
+        for (size_t i = next++; i < jobs.size(); i = next++)
         {
-            progress.PostScanText(QStringLiteral("Loading file %1").arg(path));
-            progress.PostScanProgress(done / total);
+            CJob& job = jobs[i];
             QString error;
-            const bool ok = causeCodes ? ReadCauseCodeWorkbook(path, &error)
-                                       : ReadRailroadWorkbook(path, &error);
-            if (!ok)
+            std::optional<CCauseCodeInfo> record;
+            CRailRoadInfo railroad;
+            const bool ok = job.causeCode ? LoadCauseCodeWorkbook(job.path, &record, &error)
+                                          : LoadRailroadWorkbook(job.path, &railroad, &error);
             {
-                m_Skipped.append({path, error});
-                progress.PostScanText(QStringLiteral("Skipped file %1: %2").arg(path, error));
+                std::lock_guard<std::mutex> lock(mutex);
+                job.ok = ok;
+                job.error = error;
+                job.record = std::move(record);
+                job.railroad = railroad;
+                job.ready = true;
             }
-            done += 100;
+            readyChanged.notify_all();
         }
     };
-    readAll(m_CauseCodeFiles, true);
-    readAll(m_RailroadFiles, false);
+    const size_t threadCount =
+        std::min<size_t>(jobs.size(), size_t(qBound(1, QThread::idealThreadCount(), 4)));
+    std::vector<std::thread> threads;
+    for (size_t k = 0; k < threadCount; ++k)
+        threads.emplace_back(work);
+
+    int done = 0;
+    for (CJob& job : jobs)
+    {
+        progress.PostScanText(QStringLiteral("Loading file %1").arg(job.path));
+        progress.PostScanProgress(done / total);
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            readyChanged.wait(lock, [&job] { return job.ready; });
+        }
+        if (!job.ok)
+        {
+            m_Skipped.append({job.path, job.error});
+            progress.PostScanText(QStringLiteral("Skipped file %1: %2").arg(job.path, job.error));
+        }
+        else if (job.causeCode && job.record)
+            m_CauseCodes.append(std::move(*job.record));
+        else if (!job.causeCode)
+            m_Railroads.append(job.railroad);
+        job.record.reset(); // done with it: keep memory to what is still queued
+        done += 100;
+    }
+    for (std::thread& thread : threads)
+        thread.join();
 
     progress.PostScanProgress(100);
 }
 
 bool CSpreadsheetScanner::ReadCauseCodeWorkbook(const QString& path, QString* error)
 {
+    std::optional<CCauseCodeInfo> record;
+    if (!LoadCauseCodeWorkbook(path, &record, error))
+        return false;
+    if (record)
+        m_CauseCodes.append(std::move(*record));
+    return true;
+}
+
+bool CSpreadsheetScanner::ReadRailroadWorkbook(const QString& path, QString* error)
+{
+    CRailRoadInfo railroad;
+    if (!LoadRailroadWorkbook(path, &railroad, error))
+        return false;
+    m_Railroads.append(railroad);
+    return true;
+}
+
+bool CSpreadsheetScanner::LoadCauseCodeWorkbook(const QString& path,
+                                                std::optional<CCauseCodeInfo>* result,
+                                                QString* error)
+{
+    result->reset();
     std::unique_ptr<CWorkbook> book = CWorkbook::Open(path, error);
     if (!book)
         return false;
@@ -106,7 +190,7 @@ bool CSpreadsheetScanner::ReadCauseCodeWorkbook(const QString& path, QString* er
         *error = book->Error();
         return false;
     }
-    m_CauseCodes.append(record);
+    *result = std::move(record);
     return true;
 }
 
@@ -164,7 +248,8 @@ void CSpreadsheetScanner::ReadAccidentSheet(CWorkbook& book, int sheet,
     }
 }
 
-bool CSpreadsheetScanner::ReadRailroadWorkbook(const QString& path, QString* error)
+bool CSpreadsheetScanner::LoadRailroadWorkbook(const QString& path, CRailRoadInfo* result,
+                                               QString* error)
 {
     std::unique_ptr<CWorkbook> book = CWorkbook::Open(path, error);
     if (!book)
@@ -182,6 +267,6 @@ bool CSpreadsheetScanner::ReadRailroadWorkbook(const QString& path, QString* err
         railroad.Rb = rb.number;
         railroad.HasRb = true;
     }
-    m_Railroads.append(railroad);
+    *result = railroad;
     return true;
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class CScanProgressSink;
 class CWorkbook;
 
@@ -27,6 +29,11 @@ public:
     // Each appends at most one record; false (with the reason) when the workbook is unreadable.
     bool ReadCauseCodeWorkbook(const QString& path, QString* error);
     bool ReadRailroadWorkbook(const QString& path, QString* error);
+    // The same without touching the scanner's lists (any thread): a cause-code workbook of
+    // three sheets or fewer is read without error but gives no record.
+    static bool LoadCauseCodeWorkbook(const QString& path, std::optional<CCauseCodeInfo>* record,
+                                      QString* error);
+    static bool LoadRailroadWorkbook(const QString& path, CRailRoadInfo* railroad, QString* error);
     static void ReadCauseCodeSheet(CWorkbook& book, int sheet, CCauseCodeInfo& record);
     static void ReadAccidentSheet(CWorkbook& book, int sheet, QList<CAccidentInfo>& accidents);
 

@@ -1,5 +1,6 @@
 #include "viewer/Workbook.h"
 
+#include "viewer/FreexlWorkbook.h"
 #include "viewer/XlsWorkbook.h"
 #include "viewer/XlsxWorkbook.h"
 
@@ -74,7 +75,18 @@ std::unique_ptr<CWorkbook> CWorkbook::Open(const QString& path, QString* error)
     if (magic.startsWith("PK"))
         return CXlsxWorkbook::Open(path, error);
     if (magic.startsWith("\xD0\xCF\x11\xE0"))
-        return CXlsWorkbook::Open(path, error);
+    {
+        std::unique_ptr<CWorkbook> book;
+        switch (CXlsWorkbook::Open(path, &book, error))
+        {
+        case CXlsWorkbook::OpenResult::Opened:
+            return book;
+        case CXlsWorkbook::OpenResult::NotBiff8:
+            return CFreexlWorkbook::Open(path, error);
+        case CXlsWorkbook::OpenResult::Failed:
+            return nullptr;
+        }
+    }
     *error = QStringLiteral("not a workbook");
     return nullptr;
 }

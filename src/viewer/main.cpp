@@ -25,9 +25,7 @@ int Dump(const CVantrelOptions& options)
 {
     CSpreadsheetScanner scanner(options.CauseCodeDir, options.RailroadDir);
     scanner.ScanSpreadsheets();
-    const QByteArray text = CVantrelDump::Text(scanner).toUtf8();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return CVantrelDump::Write(scanner, stdout) ? 0 : 1;
 }
 } // namespace
 

@@ -74,6 +74,8 @@ private slots:
                                        << "truncated .xls";
         QTest::newRow("truncated xlsx") << "broken/Cause Code Excel/C300.xlsx"
                                         << "truncated .xlsx";
+        QTest::newRow("xls cut near its end") << "truncated_late.xls"
+                                              << "truncated";
         QTest::newRow("text file") << "broken/Cause Code Excel/D400.xls"
                                    << "not a workbook";
         QTest::newRow("missing") << "broken/none.xls"
@@ -86,6 +88,27 @@ private slots:
         QString error;
         QVERIFY(!CWorkbook::Open(Data(file), &error));
         QVERIFY2(error.contains(reason), qPrintable(error));
+    }
+
+    void sharedStringsOverManyRecords()
+    {
+        // 1500 texts plus two of 9000 characters: the strings run over many records and are
+        // cut at record ends, in 8-bit and in 16-bit form.
+        QString error;
+        std::unique_ptr<CWorkbook> book = CWorkbook::Open(Data("long_strings.xls"), &error);
+        QVERIFY2(book, qPrintable(error));
+        for (int k = 0; k < 1500; ++k)
+        {
+            QString expected = QString::asprintf("Text %04d ", k) + QString(k % 23, 'x');
+            if (k % 7 == 0)
+                expected += QChar(0x0141);
+            const CCellValue value = book->Cell(1, k, 0);
+            QVERIFY2(value.IsText() && value.text == expected, qPrintable(QString::number(k)));
+        }
+        QCOMPARE(book->Cell(1, u"B1").text, QString(9000, QChar(0xE9)));
+        QCOMPARE(book->Cell(1, u"B2").text, QString(9000, 'a'));
+        QVERIFY(book->Cell(1, u"A1501").IsEmpty());
+        QVERIFY(book->Error().isEmpty());
     }
 
     void readingLeavesFilesAlone()

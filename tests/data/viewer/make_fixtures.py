@@ -185,7 +185,29 @@ def broken_folders():
         f.write(b"this is plain text, not a workbook\n")
 
 
+def long_strings_workbook():
+    """Enough text that the shared strings run over several records, with strings cut at the
+    record boundaries in 8-bit and 16-bit form; row k of column A holds long_string(k)."""
+    sheet = {}
+    for k in range(1500):
+        sheet[(k, 0)] = long_string(k)
+    sheet[(0, 1)] = "\u00e9" * 9000  # one string longer than a record
+    sheet[(1, 1)] = "a" * 9000
+    save_xls(os.path.join(HERE, "long_strings.xls"), [("Strings", sheet)])
+    with open(os.path.join(HERE, "long_strings.xls"), "rb") as f:
+        data = f.read()
+    with open(os.path.join(HERE, "truncated_late.xls"), "wb") as f:
+        f.write(data[:len(data) * 9 // 10])
+
+
+def long_string(k):
+    # Mostly 8-bit, every seventh with a character that needs 16 bits.
+    text = "Text %04d " % k + "x" * (k % 23)
+    return text + "\u0141" if k % 7 == 0 else text
+
+
 if __name__ == "__main__":
     scan_folders()
     cells_workbooks()
     broken_folders()
+    long_strings_workbook()
