@@ -29,28 +29,36 @@ QString AccidentTypeName(int type)
     return QString::fromLatin1(TypeNames[type]);
 }
 
+const QList<CAccidentInfo>& AccidentBand(const CCauseCodeInfo& record, int type)
+{
+    switch (((type % 3) + 3) % 3)
+    {
+    case 0:
+        return record.LowSpeedAccidents;
+    case 1:
+        return record.MediumSpeedAccidents;
+    default:
+        return record.HighSpeedAccidents;
+    }
+}
+
+bool IsAccidentOfType(const CAccidentInfo& accident, int type)
+{
+    if (type < 0 || type >= AccidentTypeCount)
+        return false;
+    const QChar letter = type < 3 ? QLatin1Char('C') : QLatin1Char('D');
+    const QStringView trimmed = QStringView(accident.Type).trimmed();
+    return trimmed.size() == 1 && trimmed[0].toUpper() == letter;
+}
+
 QList<CAccidentInfo> AccidentsOfType(const CCauseCodeInfo& record, int type)
 {
     QList<CAccidentInfo> rows;
     if (type < 0 || type >= AccidentTypeCount)
         return rows;
-    const QList<CAccidentInfo>* band = nullptr;
-    switch (type % 3)
+    for (const CAccidentInfo& accident : AccidentBand(record, type))
     {
-    case 0:
-        band = &record.LowSpeedAccidents;
-        break;
-    case 1:
-        band = &record.MediumSpeedAccidents;
-        break;
-    default:
-        band = &record.HighSpeedAccidents;
-        break;
-    }
-    const QString letter = type < 3 ? QStringLiteral("C") : QStringLiteral("D");
-    for (const CAccidentInfo& accident : *band)
-    {
-        if (accident.Type.trimmed().compare(letter, Qt::CaseInsensitive) == 0)
+        if (IsAccidentOfType(accident, type))
             rows.append(accident);
     }
     return rows;

@@ -15,6 +15,9 @@ QString AccidentTypeName(int type);
 // The rows of the type's speed band whose Type letter matches ("C" for 0-2, "D" for 3-5),
 // in list order. An index outside 0 to 5 gives no row.
 QList<CAccidentInfo> AccidentsOfType(const CCauseCodeInfo& record, int type);
+// The same rule for one row of the type's speed band, for walking the band without copies.
+const QList<CAccidentInfo>& AccidentBand(const CCauseCodeInfo& record, int type);
+bool IsAccidentOfType(const CAccidentInfo& accident, int type);
 
 // The day number as "MM/DD/YYYY", with the spreadsheet's 29 February 1900 for day 60.
 QString FormatAccidentDate(double dayNumber);

@@ -244,7 +244,7 @@ void CSpreadsheetScanner::ReadAccidentSheet(CWorkbook& book, int sheet,
             a.Speed = QString::number(TruncateToInt(v.number));
         if ((v = cell(9)).IsText())
             a.Railroad = v.text;
-        accidents.append(a);
+        accidents.append(std::move(a));
     }
 }
 

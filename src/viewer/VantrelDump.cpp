@@ -35,9 +35,10 @@ template <typename Sink> void Produce(const CSpreadsheetScanner& scanner, Sink s
             out += QLatin1String("type\t") + QString::number(type) + tab + AccidentTypeName(type) +
                    tab + FormatCjk(record.Cjk[type]) + tab + FormatMoney(record.Sjk[type]) +
                    QLatin1Char('\n');
-            const QList<CAccidentInfo> rows = AccidentsOfType(record, type);
-            for (const CAccidentInfo& accident : rows)
+            for (const CAccidentInfo& accident : AccidentBand(record, type))
             {
+                if (!IsAccidentOfType(accident, type))
+                    continue;
                 out += QLatin1String("row\t") + QString::number(type);
                 const QStringList texts = AccidentRowTexts(accident);
                 for (const QString& text : texts)
