@@ -66,6 +66,41 @@ private slots:
         QVERIFY(book->Error().isEmpty());
     }
 
+    void handmadeXlsx_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<CCellValue::Kind>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("number");
+        using K = CCellValue::Kind;
+        QTest::newRow("rich text without phonetic hint") << "A1" << K::Text << "Rich text " << 0.0;
+        QTest::newRow("blank text, no reference") << "B1" << K::Text << "   " << 0.0;
+        QTest::newRow("inline with escape") << "A2" << K::Text << "inline\r" << 0.0;
+        QTest::newRow("ISO date") << "A3" << K::Number << "" << 39448.75;
+        QTest::newRow("truth value") << "A4" << K::Other << "" << 0.0;
+        QTest::newRow("error value") << "A5" << K::Other << "" << 0.0;
+        QTest::newRow("formula never calculated") << "A6" << K::Empty << "" << 0.0;
+        QTest::newRow("text formula") << "A7" << K::Text << "ab" << 0.0;
+        QTest::newRow("row without number") << "A8" << K::Number << "" << 1.5e-3;
+        QTest::newRow("far row") << "E761" << K::Number << "" << 42.0;
+    }
+    void handmadeXlsx()
+    {
+        QFETCH(QString, cell);
+        QFETCH(CCellValue::Kind, kind);
+        QFETCH(QString, text);
+        QFETCH(double, number);
+        QString error;
+        std::unique_ptr<CWorkbook> book = CWorkbook::Open(Data("handmade.xlsx"), &error);
+        QVERIFY2(book, qPrintable(error));
+        QCOMPARE(book->SheetCount(), 1);
+        const CCellValue value = book->Cell(1, cell);
+        QCOMPARE(value.kind, kind);
+        QCOMPARE(value.text, text);
+        QCOMPARE(value.number, number);
+        QVERIFY(book->Error().isEmpty());
+    }
+
     void unreadable_data()
     {
         QTest::addColumn<QString>("file");

@@ -206,8 +206,70 @@ def long_string(k):
     return text + "\u0141" if k % 7 == 0 else text
 
 
+def handmade_xlsx():
+    """Cell forms openpyxl does not write: inline and rich strings, ISO date cells, truth and
+    error values, a formula never calculated, escaped characters, cells without references,
+    a prefixed namespace and a 1904 workbook."""
+    import zipfile
+    content_types = (
+        '<?xml version="1.0" encoding="UTF-8"?>'
+        '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
+        '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
+        '<Default Extension="xml" ContentType="application/xml"/>'
+        '<Override PartName="/xl/workbook.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"/>'
+        '<Override PartName="/xl/worksheets/s1.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml"/>'
+        '<Override PartName="/xl/sharedStrings.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml"/>'
+        '</Types>')
+    rels = (
+        '<?xml version="1.0" encoding="UTF-8"?>'
+        '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+        '<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/>'
+        '</Relationships>')
+    workbook = (
+        '<?xml version="1.0" encoding="UTF-8"?>'
+        '<x:workbook xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main" '
+        'xmlns:rel="http://schemas.openxmlformats.org/officeDocument/2006/relationships">'
+        '<x:sheets><x:sheet name="Only" sheetId="1" rel:id="rIdSheet"/></x:sheets></x:workbook>')
+    workbook_rels = (
+        '<?xml version="1.0" encoding="UTF-8"?>'
+        '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+        '<Relationship Id="rIdSheet" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="/xl/worksheets/s1.xml"/>'
+        '<Relationship Id="rIdS" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="sharedStrings.xml"/>'
+        '</Relationships>')
+    shared = (
+        '<?xml version="1.0" encoding="UTF-8"?>'
+        '<x:sst xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="2" uniqueCount="2">'
+        '<x:si><x:r><x:t>Rich </x:t></x:r><x:r><x:rPr><x:b/></x:rPr><x:t xml:space="preserve">text </x:t></x:r>'
+        '<x:rPh sb="0" eb="1"><x:t>hint</x:t></x:rPh></x:si>'
+        '<x:si><x:t xml:space="preserve">   </x:t></x:si>'
+        '</x:sst>')
+    sheet = (
+        '<?xml version="1.0" encoding="UTF-8"?>'
+        '<x:worksheet xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><x:sheetData>'
+        '<x:row r="1"><x:c r="A1" t="s"><x:v>0</x:v></x:c><x:c t="s"><x:v>1</x:v></x:c></x:row>'
+        '<x:row r="2"><x:c r="A2" t="inlineStr"><x:is><x:t>inline_x000D_</x:t></x:is></x:c></x:row>'
+        '<x:row r="3"><x:c r="A3" t="d"><x:v>2008-01-01T18:00:00</x:v></x:c></x:row>'
+        '<x:row r="4"><x:c r="A4" t="b"><x:v>1</x:v></x:c></x:row>'
+        '<x:row r="5"><x:c r="A5" t="e"><x:v>#DIV/0!</x:v></x:c></x:row>'
+        '<x:row r="6"><x:c r="A6"><x:f>1+1</x:f></x:c></x:row>'
+        '<x:row r="7"><x:c r="A7" t="str"><x:f>"a"&amp;"b"</x:f><x:v>ab</x:v></x:c></x:row>'
+        '<x:row><x:c r="A8"><x:v>1.5E-3</x:v></x:c></x:row>'
+        '<x:row r="761"><x:c r="E761"><x:v>42</x:v></x:c></x:row>'
+        '</x:sheetData></x:worksheet>')
+    path = os.path.join(HERE, "handmade.xlsx")
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as z:
+        for name, text in [("[Content_Types].xml", content_types), ("_rels/.rels", rels),
+                           ("xl/workbook.xml", workbook),
+                           ("xl/_rels/workbook.xml.rels", workbook_rels),
+                           ("xl/sharedStrings.xml", shared), ("xl/worksheets/s1.xml", sheet)]:
+            info = zipfile.ZipInfo(name, date_time=(2020, 1, 1, 0, 0, 0))
+            info.compress_type = zipfile.ZIP_DEFLATED
+            z.writestr(info, text)
+
+
 if __name__ == "__main__":
     scan_folders()
     cells_workbooks()
     broken_folders()
     long_strings_workbook()
+    handmade_xlsx()
