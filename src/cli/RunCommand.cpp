@@ -1,0 +1,87 @@
+#include "cli/RunCommand.h"
+
+#include "cli/ResultPrinter.h"
+#include "common/ApplicationState.h"
+#include "common/Prompter.h"
+#include "model_store/ModelDatabase.h"
+#include "risk_analysis/SystemRun.h"
+
+#include <cstdio>
+
+namespace
+{
+void Print(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+int Usage()
+{
+    CPrompter::Message(QStringLiteral("usage: quillon [--data DIR] run NAME [--version N] "
+                                      "[--format text|json]"),
+                       CPrompter::Icon::Error);
+    return 2;
+}
+} // namespace
+
+int RunCommand(CApplicationState& state, const QStringList& args)
+{
+    QString name;
+    QString format = QStringLiteral("text");
+    int version = -1;
+    for (qsizetype i = 0; i < args.size(); ++i)
+    {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--version") && i + 1 < args.size())
+        {
+            bool ok = false;
+            version = args[++i].toInt(&ok);
+            if (!ok)
+                return Usage();
+        }
+        else if (arg == QLatin1String("--format") && i + 1 < args.size())
+        {
+            format = args[++i];
+            if (format != QLatin1String("text") && format != QLatin1String("json"))
+                return Usage();
+        }
+        else if (name.isEmpty() && !arg.startsWith(QLatin1String("--")))
+            name = arg;
+        else
+            return Usage();
+    }
+    if (name.isEmpty())
+        return Usage();
+
+    // The live top-level rows of that name: its live versions.
+    CSystemList rows;
+    if (!state.m_pModelStore->GetSystemByName(rows, name, 0))
+        return 1;
+    const CSystem* chosen = nullptr;
+    for (const CSystem& row : rows)
+    {
+        if (row.Type != SystemType::System)
+            continue;
+        if (version >= 0 ? row.Version == version : (!chosen || row.Version > chosen->Version))
+            chosen = &row;
+    }
+    if (!chosen)
+    {
+        CPrompter::Message(version >= 0
+                               ? QStringLiteral("No live system \"%1\" with version %2")
+                                     .arg(name, QString::number(version))
+                               : QStringLiteral("No live system \"%1\"").arg(name),
+                           CPrompter::Icon::Error);
+        return 2;
+    }
+
+    state.m_OpenSystemId = chosen->Sys_ID;
+    state.m_OpenSystemName = chosen->Sys_Name;
+    CResultPrinter printer(state);
+    CSystemRun run(state, &printer);
+    run.OnRun();
+    Print(format == QLatin1String("json") ? printer.Json() : printer.Text());
+    return 0;
+}
