@@ -1,0 +1,143 @@
+// Times the system run over a large generated model, with the tree loaded once per hazard and
+// with one store query per step, against the floor of reading every Event row once.
+
+#include "../common/ModelGenerator.h"
+#include "common/ApplicationState.h"
+#include "model_store/ModelDatabase.h"
+#include "risk_analysis/ResultSink.h"
+#include "risk_analysis/SystemRun.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace
+{
+class CCollectingSink : public CResultSink
+{
+public:
+    void ClearResults() override { rows.clear(); }
+    void AddResultRow(const ResultRow& row) override { Add(u'R', row); }
+    void AddAccidentRateRow(const ResultRow& row) override { Add(u'A', row); }
+    void AddCollectiveRiskRow(const ResultRow& row) override { Add(u'C', row); }
+    QStringList rows;
+
+private:
+    void Add(QChar list, const ResultRow& r)
+    {
+        rows.append(QStringList{list, r.HazardNumber, r.HazardLabel, r.RateText, r.AccidentLabel,
+                                r.ProbabilityText, r.CostText, r.RiskText, r.LimitText,
+                                r.AccidentRateText, r.TotalRiskText, r.VersionText}
+                        .join(u'|'));
+    }
+};
+
+double TimeRun(CApplicationState& state, CSystemRun::Walk walk, QStringList& rows)
+{
+    CCollectingSink sink;
+    CSystemRun run(state, &sink);
+    run.SetWalk(walk);
+    QElapsedTimer timer;
+    timer.start();
+    run.RunSystem();
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    rows = sink.rows;
+    return ms;
+}
+
+// The floor: one query over the whole table, every column read into a record.
+double TimeFloor(const QString& path, int& count)
+{
+    double ms = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "floor");
+        db.setDatabaseName(path);
+        if (!db.open())
+            return -1;
+        QElapsedTimer timer;
+        timer.start();
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        query.exec(QStringLiteral("SELECT * FROM Event"));
+        const QSqlRecord r = query.record();
+        const int id = r.indexOf("Event_ID"), sys = r.indexOf("Sys_ID"), haz = r.indexOf("Haz_ID"),
+                  title = r.indexOf("Event_Title"), name = r.indexOf("Event_Name"),
+                  yes = r.indexOf("Event_YesProbability"), parent = r.indexOf("Event_ParentID"),
+                  analyst = r.indexOf("Event_Analyst"), approved = r.indexOf("Event_Approvedby"),
+                  desc = r.indexOf("Event_FunctionDesc"), type = r.indexOf("Event_Type"),
+                  number = r.indexOf("Accident_Number"), fat = r.indexOf("Fatility"),
+                  exposed = r.indexOf("Exposed"), action = r.indexOf("Event_ParentAction");
+        CEventTreeList list;
+        while (query.next())
+        {
+            CEventTree e;
+            e.Event_ID = query.value(id).toInt();
+            e.Sys_ID = query.value(sys).toInt();
+            e.Haz_ID = query.value(haz).toInt();
+            e.Event_Title = query.value(title).toString();
+            e.Event_Name = query.value(name).toString();
+            e.Event_YesProbability = query.value(yes).toDouble();
+            e.Event_ParentID = query.value(parent).toInt();
+            e.Event_Analyst = query.value(analyst).toString();
+            e.Event_Approvedby = query.value(approved).toString();
+            e.Event_FunctionDesc = query.value(desc).toString();
+            e.Event_Type = query.value(type).toInt();
+            e.Accident_Number = query.value(number).toDouble();
+            e.Fatility = query.value(fat).toFloat();
+            e.Exposed = query.value(exposed).toInt();
+            e.Event_ParentAction = query.value(action).toInt();
+            list.append(e);
+        }
+        ms = double(timer.nsecsElapsed()) / 1e6;
+        count = int(list.size());
+    }
+    QSqlDatabase::removeDatabase("floor");
+    return ms;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int hazards = argc > 1 ? std::atoi(argv[1]) : 2000;
+    const int depth = argc > 2 ? std::atoi(argv[2]) : 4;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Quillon.mdb");
+    CApplicationState state;
+    state.m_pModelStore = std::make_unique<CModelDatabase>();
+    if (!CModelDatabase::Create(path) || !state.m_pModelStore->Open(path))
+        return 1;
+
+    QElapsedTimer timer;
+    timer.start();
+    CGeneratedModel model;
+    if (!GenerateModel(*state.m_pModelStore, hazards, depth, model))
+        return 1;
+    std::printf("model: %d hazards, depth %d, %d event rows (generated in %.0f ms)\n",
+                model.hazards, depth, model.eventRows, double(timer.elapsed()));
+    state.m_OpenSystemId = model.systemId;
+    state.m_OpenSystemName = QStringLiteral("Generated System");
+
+    QStringList loadedRows, stepRows;
+    // Warm the caches once so that neither measured walk pays for the first reads.
+    TimeRun(state, CSystemRun::Walk::LoadedOnce, loadedRows);
+    const double a = TimeRun(state, CSystemRun::Walk::LoadedOnce, loadedRows);
+    const double b = TimeRun(state, CSystemRun::Walk::StatementPerStep, stepRows);
+    int floorRows = 0;
+    const double c = TimeFloor(path, floorRows);
+
+    std::printf("(a) RunSystem, tree loaded once per hazard: %10.1f ms (%lld rows)\n", a,
+                static_cast<long long>(loadedRows.size()));
+    std::printf("(b) RunSystem, one query per step:          %10.1f ms\n", b);
+    std::printf("(c) floor, SELECT * FROM Event into records: %9.1f ms (%d rows)\n", c, floorRows);
+    std::printf("(a)/(c) = %.2f   goal <= 3\n", a / c);
+    std::printf("(b)/(a) = %.1f   goal >= 20\n", b / a);
+    std::printf("rows of (a) and (b) identical: %s\n", loadedRows == stepRows ? "yes" : "NO");
+    return loadedRows == stepRows ? 0 : 1;
+}
