@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class CModelDatabase;
+
+// The demonstration model that quillon demo writes into a fresh database, in one transaction:
+// an onboard braking and train separation protection system in two live versions and one in the
+// recycle area, subsystems and functions two levels deep, hand-built event trees and one hazard
+// with the standard tree of six accidents.
+class CDemoModel
+{
+public:
+    static inline const QString SystemName =
+        QStringLiteral("Onboard Braking and Train Separation Protection");
+
+    static bool Write(CModelDatabase& store);
+};
