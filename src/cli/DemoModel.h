@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class CHistoryDatabase;
 class CModelDatabase;
 
 // The demonstration model that quillon demo writes into a fresh database, in one transaction:
@@ -15,4 +16,6 @@ public:
         QStringLiteral("Onboard Braking and Train Separation Protection");
 
     static bool Write(CModelDatabase& store);
+    // The event library and the accident types with their recorded accidents.
+    static bool WriteHistory(CHistoryDatabase& history);
 };
