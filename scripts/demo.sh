@@ -12,5 +12,6 @@ cmake --build "$BUILD_DIR" -j "$(nproc)" --target quillon
 
 rm -rf demo
 mkdir -p demo
-"$BUILD_DIR/src/quillon" --data demo init
+"$BUILD_DIR/src/quillon" --data demo demo
 "$BUILD_DIR/src/quillon" --data demo systems
+"$BUILD_DIR/src/quillon" --data demo run "Onboard Braking and Train Separation Protection"
