@@ -22,13 +22,15 @@ inline bool GenerateModel(CModelDatabase& store, int hazards, int depth, CGenera
                           int groups = 8)
 {
     quint32 seed = 12345;
-    auto next = [&seed]() {
+    auto next = [&seed]()
+    {
         seed = seed * 1664525u + 1013904223u;
         return double(seed >> 8) / double(1u << 24);
     };
     if (!store.BeginTransaction())
         return false;
-    auto fail = [&store]() {
+    auto fail = [&store]()
+    {
         store.RollbackTransaction();
         return false;
     };
@@ -102,15 +104,13 @@ inline bool GenerateModel(CModelDatabase& store, int hazards, int depth, CGenera
             if (slot.level < depth)
             {
                 node.Event_Type = EventType::Event;
-                node.Event_Name = node.Event_Title =
-                    QStringLiteral("E%1.%2").arg(h + 1).arg(i + 1);
+                node.Event_Name = node.Event_Title = QStringLiteral("E%1.%2").arg(h + 1).arg(i + 1);
                 node.Event_YesProbability = 0.05 + 0.9 * next();
             }
             else
             {
                 node.Event_Type = EventType::Accident;
-                node.Event_Name = node.Event_Title =
-                    QStringLiteral("A%1.%2").arg(h + 1).arg(i + 1);
+                node.Event_Name = node.Event_Title = QStringLiteral("A%1.%2").arg(h + 1).arg(i + 1);
                 node.Accident_Number = 0.1 + next();
                 node.Fatility = float(1e4 + 1e6 * next());
             }

@@ -26,8 +26,8 @@ public:
         s.Sys_FunctionDesc = description;
         s.Sys_Notes = QStringLiteral("Demonstration model.");
         s.Sys_RefDoc = QStringLiteral("OBTS-SRS-014 rev C");
-        s.Sys_Date = QDateTime(QDate(2026, 3, 2 + version), QTime(9, 30), Qt::UTC)
-                         .toSecsSinceEpoch();
+        s.Sys_Date =
+            QDateTime(QDate(2026, 3, 2 + version), QTime(9, 30), Qt::UTC).toSecsSinceEpoch();
         s.Parent_ID = parentId;
         s.Type = type;
         s.Version = version;
@@ -36,8 +36,8 @@ public:
         return id;
     }
 
-    int Hazard(int ownerId, const QString& name, double rate, double duration,
-               const QString& notes, const QString& mitigation, bool standard = false)
+    int Hazard(int ownerId, const QString& name, double rate, double duration, const QString& notes,
+               const QString& mitigation, bool standard = false)
     {
         CHazard h;
         h.System_ID = ownerId;
@@ -94,8 +94,9 @@ public:
         double sum = 0;
         for (int i = 0; i < 6; ++i)
             sum += probability[i];
-        const int rootId = Node(ownerId, hazId, 0, ParentAction::Root, EventType::Event, root,
-                                root, sum, 0, 0, QStringLiteral("Replace this text with the function description"));
+        const int rootId =
+            Node(ownerId, hazId, 0, ParentAction::Root, EventType::Event, root, root, sum, 0, 0,
+                 QStringLiteral("Replace this text with the function description"));
         for (int i = 0; i < 6; ++i)
             Node(sysId, hazId, rootId, ParentAction::Yes, EventType::Accident,
                  root + QLatin1String(codes[i]), root, probability[i], n[i], s[i],
@@ -127,45 +128,46 @@ public:
                                  QStringLiteral("Train on descending grade"), 0.3);
             Accident(sys, h, e3, ParentAction::Yes,
                      QStringLiteral("Runaway derailment at high speed"), 0.6, 2400000.0f);
-            Accident(sys, h, e3, ParentAction::No,
-                     QStringLiteral("Collision at medium speed"), 0.8, 760000.0f);
+            Accident(sys, h, e3, ParentAction::No, QStringLiteral("Collision at medium speed"), 0.8,
+                     760000.0f);
         }
 
         // Subsystem: onboard braking, with one hazard and a function below it.
-        const int braking = System(QStringLiteral("Onboard Braking Unit"), sys,
-                                   SystemType::Subsystem, 1, 0,
-                                   QStringLiteral("Brake interface unit and penalty brake valve."));
+        const int braking =
+            System(QStringLiteral("Onboard Braking Unit"), sys, SystemType::Subsystem, 1, 0,
+                   QStringLiteral("Brake interface unit and penalty brake valve."));
         {
-            const int h = Hazard(braking, QStringLiteral("Brake pipe pressure not monitored"),
-                                 5.0e-7 * factor, 2.0,
-                                 QStringLiteral("Pressure transducer fails silently."),
-                                 QStringLiteral("Dual transducers with cross-check."));
+            const int h =
+                Hazard(braking, QStringLiteral("Brake pipe pressure not monitored"),
+                       5.0e-7 * factor, 2.0, QStringLiteral("Pressure transducer fails silently."),
+                       QStringLiteral("Dual transducers with cross-check."));
             const int e1 = Event(braking, h, 0, ParentAction::Root,
                                  QStringLiteral("Second transducer detects the fault"), 0.95);
             const int e2 = Event(braking, h, e1, ParentAction::No,
                                  QStringLiteral("Crew brake test reveals the fault"), 0.7);
-            Accident(braking, h, e2, ParentAction::No,
-                     QStringLiteral("Stop target overrun"), 1.0, 95000.0f);
+            Accident(braking, h, e2, ParentAction::No, QStringLiteral("Stop target overrun"), 1.0,
+                     95000.0f);
         }
-        const int penalty = System(QStringLiteral("Penalty Brake Enforcement"), braking,
-                                   SystemType::Function, 1, 0,
-                                   QStringLiteral("Applies the penalty brake at the stop target."));
+        const int penalty =
+            System(QStringLiteral("Penalty Brake Enforcement"), braking, SystemType::Function, 1, 0,
+                   QStringLiteral("Applies the penalty brake at the stop target."));
         {
-            const int h = Hazard(penalty, QStringLiteral("Penalty brake not applied at stop target"),
-                                 8.0e-7 * factor, 0.5,
-                                 QStringLiteral("Enforcement command lost between onboard "
-                                                "computer and brake valve."),
-                                 QStringLiteral("Watchdog on the brake command line."));
+            const int h =
+                Hazard(penalty, QStringLiteral("Penalty brake not applied at stop target"),
+                       8.0e-7 * factor, 0.5,
+                       QStringLiteral("Enforcement command lost between onboard "
+                                      "computer and brake valve."),
+                       QStringLiteral("Watchdog on the brake command line."));
             const int e1 = Event(penalty, h, 0, ParentAction::Root,
                                  QStringLiteral("Crew brakes before the target"), 0.9);
             const int e2 = Event(penalty, h, e1, ParentAction::No,
                                  QStringLiteral("Route ahead is clear"), 0.6);
-            Accident(penalty, h, e2, ParentAction::No,
-                     QStringLiteral("Collision with train ahead"), 1.0, 1350000.0f);
+            Accident(penalty, h, e2, ParentAction::No, QStringLiteral("Collision with train ahead"),
+                     1.0, 1350000.0f);
             const int e3 = Event(penalty, h, e2, ParentAction::Yes,
                                  QStringLiteral("Speed below 20 mph"), 0.75);
-            Accident(penalty, h, e3, ParentAction::No,
-                     QStringLiteral("Derailment at turnout"), 0.4, 420000.0f);
+            Accident(penalty, h, e3, ParentAction::No, QStringLiteral("Derailment at turnout"), 0.4,
+                     420000.0f);
             // A branch the analyst has taken out: in the recycle area with its accident.
             const int removed = Event(penalty, h, e1, ParentAction::Yes,
                                       QStringLiteral("Brakes fade on long descent"), 0.02);
@@ -175,10 +177,10 @@ public:
         }
 
         // Subsystem: train separation protection, with a function that has the standard tree.
-        const int separation = System(QStringLiteral("Train Separation Protection"), sys,
-                                      SystemType::Subsystem, 1, 0,
-                                      QStringLiteral("End-of-train device and separation "
-                                                     "detection."));
+        const int separation =
+            System(QStringLiteral("Train Separation Protection"), sys, SystemType::Subsystem, 1, 0,
+                   QStringLiteral("End-of-train device and separation "
+                                  "detection."));
         const int eot = System(QStringLiteral("End-of-Train Monitoring"), separation,
                                SystemType::Function, 1, 0,
                                QStringLiteral("Rear-end brake pipe pressure and motion "
@@ -204,8 +206,8 @@ public:
                                  QStringLiteral("Rear cars on level track"), 0.8);
             Accident(eot, h, e2, ParentAction::Yes,
                      QStringLiteral("Rear cars collide at low speed"), 1.0, 140000.0f);
-            Accident(eot, h, e2, ParentAction::No,
-                     QStringLiteral("Rear cars run away and derail"), 1.0, 1650000.0f);
+            Accident(eot, h, e2, ParentAction::No, QStringLiteral("Rear cars run away and derail"),
+                     1.0, 1650000.0f);
         }
     }
 
@@ -224,8 +226,7 @@ bool CDemoModel::Write(CModelDatabase& store)
     writer.Version(3, 0.6);
     // Version 3 went to the recycle area.
     CSystemList third;
-    writer.ok = writer.ok &&
-                store.GetSystemVersion(third, SystemName, 0, 3) && !third.isEmpty() &&
+    writer.ok = writer.ok && store.GetSystemVersion(third, SystemName, 0, 3) && !third.isEmpty() &&
                 store.MarkSystemDeleted(third.front().Sys_ID);
     if (!writer.ok)
     {

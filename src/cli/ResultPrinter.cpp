@@ -10,9 +10,13 @@ namespace
 {
 const QStringList ResultColumns = {"System Name", "Version", "Hazard Number", "Hazard Name(Hj)",
                                    "Total Collective Risk"};
-const QStringList AccidentRateColumns = {
-    "Version",      "Hazard Number",             "Hazard Name(Hj)",    "Initial Hazard Rate(HRj)",
-    "Accident(Ajk)", "Accident Probability(Cjk)", "Accident Rate(ARjk)"};
+const QStringList AccidentRateColumns = {"Version",
+                                         "Hazard Number",
+                                         "Hazard Name(Hj)",
+                                         "Initial Hazard Rate(HRj)",
+                                         "Accident(Ajk)",
+                                         "Accident Probability(Cjk)",
+                                         "Accident Rate(ARjk)"};
 const QStringList CollectiveRiskColumns = {"Version",
                                            "Hazard Number",
                                            "Hazard Name(Hj)",

@@ -69,10 +69,9 @@ int RunCommand(CApplicationState& state, const QStringList& args)
     }
     if (!chosen)
     {
-        CPrompter::Message(version >= 0
-                               ? QStringLiteral("No live system \"%1\" with version %2")
-                                     .arg(name, QString::number(version))
-                               : QStringLiteral("No live system \"%1\"").arg(name),
+        CPrompter::Message(version >= 0 ? QStringLiteral("No live system \"%1\" with version %2")
+                                              .arg(name, QString::number(version))
+                                        : QStringLiteral("No live system \"%1\"").arg(name),
                            CPrompter::Icon::Error);
         return 2;
     }

@@ -22,8 +22,9 @@ CNumberField Quantity(const QString& label, bool properExponentValue)
     f.valuePlus = Warn("Please enter a proper value for the " + q + " field");
     f.valuePoint = f.valuePlus;
     f.negative = Info("The " + q + " field cannot take negative values");
-    f.exponent = Warn(properExponentValue ? "Please enter a proper exponent value for the " + q + " field"
-                                          : "Please enter a proper exponent for the " + q + " field");
+    f.exponent =
+        Warn(properExponentValue ? "Please enter a proper exponent value for the " + q + " field"
+                                 : "Please enter a proper exponent for the " + q + " field");
     f.range = Info("The exponential value of the " + q + " field has to be between -99 and +99");
     f.exponentRange = true;
     return f;
@@ -52,7 +53,8 @@ CNumberField CNumberField::YesProbability()
 {
     CNumberField f;
     f.blank = Info(QStringLiteral("The \"Yes Probability\" field cannot be blank"));
-    f.valuePlus = Warn(QStringLiteral("Please enter a proper value for the \"Yes Probability\" field"));
+    f.valuePlus =
+        Warn(QStringLiteral("Please enter a proper value for the \"Yes Probability\" field"));
     f.valuePoint = f.valuePlus;
     f.negative = Info(QStringLiteral("The \"Yes Probability\" cannot take negative values"));
     f.exponent = Warn(QStringLiteral("Please enter a proper exponent value"));
@@ -65,12 +67,12 @@ CNumberField CNumberField::YesProbability()
 CNumberField CNumberField::InteractionWithEnvironment()
 {
     CNumberField f;
-    f.blank = Info(
-        QStringLiteral("Please enter a proper value for the \"Interaction with environment\" field"));
-    f.valuePlus = Warn(
-        QStringLiteral("Please enter a proper value for the \"Interaction with Environment\" field"));
-    f.valuePoint = Warn(
-        QStringLiteral("Please enter a proper value for the \"Interaction With Environment\" field"));
+    f.blank = Info(QStringLiteral(
+        "Please enter a proper value for the \"Interaction with environment\" field"));
+    f.valuePlus = Warn(QStringLiteral(
+        "Please enter a proper value for the \"Interaction with Environment\" field"));
+    f.valuePoint = Warn(QStringLiteral(
+        "Please enter a proper value for the \"Interaction With Environment\" field"));
     f.negative = Warn(
         QStringLiteral("The \"Interaction with environment\" field cannot take negative values"));
     f.exponent = Warn(QStringLiteral("Please enter a proper exponent value"));

@@ -14,13 +14,13 @@ struct CNumberField
         CPrompter::Icon icon = CPrompter::Icon::Information;
     };
 
-    Text blank;        // empty mantissa
-    Text valuePlus;    // "+" not at the start of the mantissa (and "-" for ASPL)
-    Text valuePoint;   // a second "." in the mantissa
-    Text negative;     // "-" anywhere in the mantissa (every field but ASPL)
-    Text exponent;     // malformed exponent
-    Text range;        // exponent or normalised exponent beyond -99..+99
-    Text greaterThanOne; // probabilities only
+    Text blank;                   // empty mantissa
+    Text valuePlus;               // "+" not at the start of the mantissa (and "-" for ASPL)
+    Text valuePoint;              // a second "." in the mantissa
+    Text negative;                // "-" anywhere in the mantissa (every field but ASPL)
+    Text exponent;                // malformed exponent
+    Text range;                   // exponent or normalised exponent beyond -99..+99
+    Text greaterThanOne;          // probabilities only
     bool negativeAllowed = false; // ASPL: a leading "-" passes
     bool exponentRange = false;   // the exponent text itself is held to -99..+99
 

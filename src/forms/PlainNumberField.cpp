@@ -13,7 +13,8 @@ CPlainNumberField CPlainNumberField::AccidentInteraction(const QString& code)
     CPlainNumberField f;
     f.valuePlus =
         Warn("Please enter a proper value for the " + code + " Interaction with Environment field");
-    f.negative = Warn("The " + code + " Interaction with environment field cannot take negative values");
+    f.negative =
+        Warn("The " + code + " Interaction with environment field cannot take negative values");
     f.valuePoint =
         Warn("Please enter a proper value for the " + code + " Interaction With Environment field");
     return f;

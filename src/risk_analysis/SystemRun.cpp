@@ -83,9 +83,9 @@ void CSystemRun::RunSystem()
 
         hazardTotal += m_HazardIndex;
         if (m_HazardIndex == 0)
-            systemsWithoutHazards += u'\n' + QString::asprintf("%s (Version = %d)",
-                                                               qUtf8Printable(system.Sys_Name),
-                                                               system.Version);
+            systemsWithoutHazards +=
+                u'\n' + QString::asprintf("%s (Version = %d)", qUtf8Printable(system.Sys_Name),
+                                          system.Version);
     }
 
     if (hazardTotal == 0)
@@ -154,7 +154,8 @@ void CSystemRun::RunHazardsOf(int sysId)
         const QString perUnits = QStringLiteral(" Per ") + units;
         const QString costPerUnits = u' ' + costUnits + u'/' + units;
         const QString hazardNumber = QString::number(j);
-        const QString hazardLabel = QStringLiteral("H") + hazardNumber + QStringLiteral(" = ") + hazard.Haz_Name;
+        const QString hazardLabel =
+            QStringLiteral("H") + hazardNumber + QStringLiteral(" = ") + hazard.Haz_Name;
         const QString versionText = QString::number(m_RunVersion);
 
         CEventTreeList accidents;
@@ -172,14 +173,19 @@ void CSystemRun::RunHazardsOf(int sysId)
             ResultRow row;
             row.HazardNumber = hazardNumber;
             row.HazardLabel = hazardLabel;
-            row.RateText = QStringLiteral("HR") + hazardNumber + QStringLiteral(" = ") + FormatScientific(hazard.Haz_Rate) + perUnits;
-            row.AccidentLabel = QStringLiteral("A") + jk + QStringLiteral(" = ") + accident.Event_Name;
-            row.ProbabilityText = QStringLiteral("C") + jk + QStringLiteral(" = ") + FormatScientific(probability);
-            row.CostText = QStringLiteral("S") + jk + QStringLiteral(" = ") + QString::asprintf("%0.2f", double(accident.Fatility)) +
-                           u' ' + costUnits;
-            row.RiskText = QStringLiteral("CR") + jk + QStringLiteral(" = ") + FormatScientific(risk) + costPerUnits;
+            row.RateText = QStringLiteral("HR") + hazardNumber + QStringLiteral(" = ") +
+                           FormatScientific(hazard.Haz_Rate) + perUnits;
+            row.AccidentLabel =
+                QStringLiteral("A") + jk + QStringLiteral(" = ") + accident.Event_Name;
+            row.ProbabilityText =
+                QStringLiteral("C") + jk + QStringLiteral(" = ") + FormatScientific(probability);
+            row.CostText = QStringLiteral("S") + jk + QStringLiteral(" = ") +
+                           QString::asprintf("%0.2f", double(accident.Fatility)) + u' ' + costUnits;
+            row.RiskText = QStringLiteral("CR") + jk + QStringLiteral(" = ") +
+                           FormatScientific(risk) + costPerUnits;
             row.LimitText = m_AsplText + costPerUnits;
-            row.AccidentRateText = QStringLiteral("AR") + jk + QStringLiteral(" = ") + FormatScientific(accidentRate) + perUnits;
+            row.AccidentRateText = QStringLiteral("AR") + jk + QStringLiteral(" = ") +
+                                   FormatScientific(accidentRate) + perUnits;
             row.VersionText = versionText;
             if (m_Sink)
             {

@@ -37,8 +37,14 @@ public:
     // Hooks for the system tree view: whether the tree has a root item (a run without one
     // stops with "Please select a System to run"; default: yes), and what to do after a
     // completed run (repaint the event tree diagram, rebuild the editor; default: nothing).
-    void SetHasRootItem(std::function<bool()> hasRootItem) { m_HasRootItem = std::move(hasRootItem); }
-    void SetRunFinished(std::function<void()> runFinished) { m_RunFinished = std::move(runFinished); }
+    void SetHasRootItem(std::function<bool()> hasRootItem)
+    {
+        m_HasRootItem = std::move(hasRootItem);
+    }
+    void SetRunFinished(std::function<void()> runFinished)
+    {
+        m_RunFinished = std::move(runFinished);
+    }
 
     // The Run command: status text, then RunSystem.
     void OnRun();

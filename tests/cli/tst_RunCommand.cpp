@@ -61,25 +61,27 @@ private slots:
     {
         const Outcome run = Quillon({"run", "Line A", "--version", "1"});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out,
-                 QString("[Result]\n"
-                         "System Name\tVersion\tHazard Number\tHazard Name(Hj)\tTotal Collective Risk\n"
-                         "Line A\t1\t1\tH1 = Brake failure\t1.000e+00 Dollars/Train Mile\n"
-                         "[Accident Rates]\n"
-                         "Version\tHazard Number\tHazard Name(Hj)\tInitial Hazard Rate(HRj)\t"
-                         "Accident(Ajk)\tAccident Probability(Cjk)\tAccident Rate(ARjk)\n"
-                         "1\t1\tH1 = Brake failure\tHR1 = 1.000e-06 Per Train Mile\t"
-                         "A11 = Collision\tC11 = 5.000e-01\tAR11 = 1.000e-06 Per Train Mile\n"
-                         "[Collective Risks]\n"
-                         "Version\tHazard Number\tHazard Name(Hj)\tInitial Hazard Rate(HRj)\t"
-                         "Adjusted Cost Per Mile\tCollective risk(CRjk)\n"
-                         "1\t1\tH1 = Brake failure\tHR1 = 1.000e-06 Per Train Mile\t"
-                         "S11 = 1000000.00 Dollars\tCR11 = 1.000e+00 Dollars/Train Mile\n"));
-        QCOMPARE(run.err,
-                 QString("status: Runs the system and display the output in the Result view.......\n"
-                         "message: No associated accident found in the event tree for the "
-                         "selected hazard -  Empty\n"
-                         "status: No accident found in the event tree.......\n"));
+        QCOMPARE(
+            run.out,
+            QString("[Result]\n"
+                    "System Name\tVersion\tHazard Number\tHazard Name(Hj)\tTotal Collective Risk\n"
+                    "Line A\t1\t1\tH1 = Brake failure\t1.000e+00 Dollars/Train Mile\n"
+                    "[Accident Rates]\n"
+                    "Version\tHazard Number\tHazard Name(Hj)\tInitial Hazard Rate(HRj)\t"
+                    "Accident(Ajk)\tAccident Probability(Cjk)\tAccident Rate(ARjk)\n"
+                    "1\t1\tH1 = Brake failure\tHR1 = 1.000e-06 Per Train Mile\t"
+                    "A11 = Collision\tC11 = 5.000e-01\tAR11 = 1.000e-06 Per Train Mile\n"
+                    "[Collective Risks]\n"
+                    "Version\tHazard Number\tHazard Name(Hj)\tInitial Hazard Rate(HRj)\t"
+                    "Adjusted Cost Per Mile\tCollective risk(CRjk)\n"
+                    "1\t1\tH1 = Brake failure\tHR1 = 1.000e-06 Per Train Mile\t"
+                    "S11 = 1000000.00 Dollars\tCR11 = 1.000e+00 Dollars/Train Mile\n"));
+        QCOMPARE(
+            run.err,
+            QString("status: Runs the system and display the output in the Result view.......\n"
+                    "message: No associated accident found in the event tree for the "
+                    "selected hazard -  Empty\n"
+                    "status: No accident found in the event tree.......\n"));
     }
 
     void highestLiveVersionByDefault()
@@ -96,8 +98,12 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
         QCOMPARE(root.value("Result").toArray().size(), 1);
-        QCOMPARE(root.value("Collective Risks").toArray().at(0).toObject().value(
-                     "Collective risk(CRjk)").toString(),
+        QCOMPARE(root.value("Collective Risks")
+                     .toArray()
+                     .at(0)
+                     .toObject()
+                     .value("Collective risk(CRjk)")
+                     .toString(),
                  QString("CR11 = 2.000e+00 Dollars/Train Mile"));
     }
 

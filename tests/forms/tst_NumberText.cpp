@@ -40,11 +40,16 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("mantissa");
         QTest::addColumn<QString>("exponent");
-        QTest::newRow("small") << 0.000123456 << "1.234560" << "-04";
-        QTest::newRow("2.5e-6") << 0.0000025 << "2.500000" << "-06";
-        QTest::newRow("zero") << 0.0 << "0.000000" << "+00";
-        QTest::newRow("negative") << -0.0123456 << "-1.234560" << "-02";
-        QTest::newRow("three digits") << 1e120 << "1.000000" << "+120";
+        QTest::newRow("small") << 0.000123456 << "1.234560"
+                               << "-04";
+        QTest::newRow("2.5e-6") << 0.0000025 << "2.500000"
+                                << "-06";
+        QTest::newRow("zero") << 0.0 << "0.000000"
+                              << "+00";
+        QTest::newRow("negative") << -0.0123456 << "-1.234560"
+                                  << "-02";
+        QTest::newRow("three digits") << 1e120 << "1.000000"
+                                      << "+120";
     }
     void splitScientific()
     {
@@ -62,17 +67,28 @@ private slots:
         QTest::addColumn<QString>("mantissa");
         QTest::addColumn<QString>("exponent");
         QTest::addColumn<double>("expected");
-        QTest::newRow("2.5 e -6") << "2.5" << "-6" << 0.0000025;
-        QTest::newRow("empty exponent") << "1" << "" << 1.0;
-        QTest::newRow("empty mantissa") << "" << "-5" << 0.0;
-        QTest::newRow("plus exponent") << "1.5" << "+03" << 1500.0;
-        QTest::newRow("bad exponent stops") << "3" << "5-" << 300000.0;
-        QTest::newRow("second point stops") << "1.2.3" << "" << 1.2;
-        QTest::newRow("leading point") << ".5" << "" << 0.5;
-        QTest::newRow("trailing point") << "7." << "1" << 70.0;
-        QTest::newRow("leading plus") << "+2" << "" << 2.0;
-        QTest::newRow("words are not numbers") << "inf" << "" << 0.0;
-        QTest::newRow("nan") << "nan" << "" << 0.0;
+        QTest::newRow("2.5 e -6") << "2.5"
+                                  << "-6" << 0.0000025;
+        QTest::newRow("empty exponent") << "1"
+                                        << "" << 1.0;
+        QTest::newRow("empty mantissa") << ""
+                                        << "-5" << 0.0;
+        QTest::newRow("plus exponent") << "1.5"
+                                       << "+03" << 1500.0;
+        QTest::newRow("bad exponent stops") << "3"
+                                            << "5-" << 300000.0;
+        QTest::newRow("second point stops") << "1.2.3"
+                                            << "" << 1.2;
+        QTest::newRow("leading point") << ".5"
+                                       << "" << 0.5;
+        QTest::newRow("trailing point") << "7."
+                                        << "1" << 70.0;
+        QTest::newRow("leading plus") << "+2"
+                                      << "" << 2.0;
+        QTest::newRow("words are not numbers") << "inf"
+                                               << "" << 0.0;
+        QTest::newRow("nan") << "nan"
+                             << "" << 0.0;
     }
     void joinScientific()
     {

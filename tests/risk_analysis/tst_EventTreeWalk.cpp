@@ -214,7 +214,8 @@ private slots:
                          loaded.HasDeletedAncestor(a2[i].Event_ID));
                 const double p1 = stepwise.PathProbability(h, a1[i]);
                 const double p2 = loaded.PathProbability(h, a2[i]);
-                QVERIFY2(p1 == p2, qPrintable(QString("%1 != %2").arg(p1, 0, 'g', 17).arg(p2, 0, 'g', 17)));
+                QVERIFY2(p1 == p2,
+                         qPrintable(QString("%1 != %2").arg(p1, 0, 'g', 17).arg(p2, 0, 'g', 17)));
                 ++compared;
             }
             const double s1 = stepwise.SafeStateProbability(h);
