@@ -2,49 +2,80 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace
 {
 // "%e" with six fractional digits, split into the mantissa text and the exponent as a number.
-bool SplitE(double value, QString& mantissa, int& exponent)
+// to_chars writes what printf writes, without looking at the process locale.
+bool SplitE(double value, char* mantissa, size_t size, int& exponent)
 {
-    const QString text = QString::number(value, 'e', 6);
-    const qsizetype e = text.indexOf(u'e');
-    if (e < 0)
-        return false; // inf or nan
-    mantissa = text.left(e);
-    exponent = text.mid(e + 1).toInt();
+    if (!std::isfinite(value))
+        return false;
+    char text[64];
+    const auto [end, ec] =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 6);
+    if (ec != std::errc())
+        return false;
+    const char* e = std::find(text, end, 'e');
+    const size_t length = size_t(e - text);
+    if (e == end || length + 1 > size)
+        return false;
+    std::memcpy(mantissa, text, length);
+    mantissa[length] = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exponent);
     return true;
+}
+
+// Sign and at least two digits: -05, +12, +00, -100.
+char* WriteExponent(char* out, int exponent)
+{
+    *out++ = exponent < 0 ? '-' : '+';
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10)
+        *out++ = '0';
+    return std::to_chars(out, out + 8, magnitude).ptr;
 }
 
 QString ExponentText(int exponent)
 {
-    return QString::asprintf("%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    char text[16];
+    return QString::fromLatin1(text, WriteExponent(text, exponent) - text);
 }
 } // namespace
 
 QString FormatScientific(double value)
 {
-    QString mantissa;
+    char mantissa[32];
     int exponent = 0;
-    if (!SplitE(value, mantissa, exponent))
+    if (!SplitE(value, mantissa, sizeof mantissa, exponent))
         return QString::number(value);
-    // Rounded again to three decimals, so 9.999600 becomes 10.000 and the exponent stays.
-    return QString::number(mantissa.toDouble(), 'f', 3) + u'e' + ExponentText(exponent);
+    // Read back and rounded again to three decimals, so 9.999600 becomes 10.000 and the
+    // exponent stays.
+    double m = 0;
+    std::from_chars(mantissa, mantissa + std::strlen(mantissa), m);
+    char text[64];
+    char* end = std::to_chars(text, text + 40, m, std::chars_format::fixed, 3).ptr;
+    *end++ = 'e';
+    end = WriteExponent(end, exponent);
+    return QString::fromLatin1(text, end - text);
 }
 
 void SplitScientific(double value, QString& mantissa, QString& exponent)
 {
+    char text[32];
     int e = 0;
-    if (!SplitE(value, mantissa, e))
+    if (!SplitE(value, text, sizeof text, e))
     {
         mantissa = QString::number(value);
         exponent.clear();
         return;
     }
+    mantissa = QString::fromLatin1(text);
     exponent = ExponentText(e);
 }
 
@@ -55,9 +86,9 @@ double JoinScientific(const QString& mantissa, const QString& exponent)
 
 int NormalisedExponent(double value)
 {
-    QString mantissa;
+    char mantissa[32];
     int exponent = 0;
-    if (!SplitE(value, mantissa, exponent))
+    if (!SplitE(value, mantissa, sizeof mantissa, exponent))
         return std::numeric_limits<int>::max(); // out of every range a form accepts
     return exponent;
 }
@@ -125,4 +156,16 @@ qint64 ReadIntegerPrefix(const QString& text)
             value = value * 10 + (text[i].unicode() - u'0');
     }
     return negative ? -value : value;
+}
+
+QString FormatFixed(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return QString::number(value);
+    char text[400];
+    const auto [end, ec] =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc())
+        return QString::number(value, 'f', decimals);
+    return QString::fromLatin1(text, end - text);
 }

@@ -26,3 +26,6 @@ double ReadDecimalPrefix(const QString& text);
 // The leading whole number of text (optional sign, digits up to the first non-digit), 0 when
 // there is none; saturates instead of overflowing.
 qint64 ReadIntegerPrefix(const QString& text);
+
+// "%.Nf" of value, as printf writes it, with "." whatever the process locale.
+QString FormatFixed(double value, int decimals);

@@ -84,6 +84,8 @@ public:
 
     // Every node of a hazard's tree, live and soft-deleted, with its DeleteFlag, in one query.
     bool GetEventTreeOfHazard(CEventTreeNodeList& list, int hazId);
+    // Every node, live and soft-deleted, of every live hazard of one System row, in one query.
+    bool GetEventTreesOfSystem(CEventTreeNodeList& list, int sysId);
 
 private:
     std::unique_ptr<CDatabaseConnection> m_Connection;

@@ -20,6 +20,14 @@ public:
     // True when the node or one of its ancestors is missing or soft-deleted.
     virtual bool HasDeletedAncestor(int eventId) = 0;
 
+    // Says which hazards of one System row are about to be asked about, so that a walk may read
+    // their trees at once. Changes no result.
+    virtual void Prepare(int sysId, const QList<int>& hazIds)
+    {
+        Q_UNUSED(sysId);
+        Q_UNUSED(hazIds);
+    }
+
     // The path probability of one node of the hazard.
     double PathProbability(int hazId, const CEventTree& node);
     // Cjk of an accident as the run and the report take it: the stored probability when the

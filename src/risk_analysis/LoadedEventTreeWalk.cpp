@@ -8,6 +8,14 @@ bool CLoadedEventTreeWalk::Load(int hazId)
         return true;
     m_Loaded = false;
     m_Tree.Clear();
+    const auto prepared = m_Prepared.find(hazId);
+    if (prepared != m_Prepared.end())
+    {
+        m_Tree = std::move(prepared.value());
+        m_Prepared.erase(prepared);
+        m_Loaded = true;
+        return true;
+    }
     CEventTreeNodeList nodes;
     if (!m_Store.GetEventTreeOfHazard(nodes, hazId))
         return false;
@@ -20,6 +28,26 @@ void CLoadedEventTreeWalk::Forget()
 {
     m_Loaded = false;
     m_Tree.Clear();
+    m_Prepared.clear();
+}
+
+void CLoadedEventTreeWalk::Prepare(int sysId, const QList<int>& hazIds)
+{
+    m_Prepared.clear();
+    CEventTreeNodeList nodes;
+    if (hazIds.isEmpty() || !m_Store.GetEventTreesOfSystem(nodes, sysId))
+        return; // each hazard is then read on its own
+    QHash<int, CEventTreeNodeList> byHazard;
+    for (int hazId : hazIds)
+        byHazard.insert(hazId, {});
+    for (const CEventTreeNode& node : nodes)
+    {
+        const auto it = byHazard.find(node.event.Haz_ID);
+        if (it != byHazard.end())
+            it->append(node);
+    }
+    for (auto it = byHazard.cbegin(); it != byHazard.cend(); ++it)
+        m_Prepared.insert(it.key(), CLoadedEventTree(it.key(), it.value()));
 }
 
 bool CLoadedEventTreeWalk::GetAccidents(CEventTreeList& list, int hazId)

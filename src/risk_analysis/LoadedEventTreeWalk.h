@@ -3,6 +3,8 @@
 #include "risk_analysis/LoadedEventTree.h"
 #include "risk_analysis/StepwiseEventTreeWalk.h"
 
+#include <QHash>
+
 class CModelDatabase;
 
 // The walk the program uses: the hazard's tree is read with one query the first time it is
@@ -17,6 +19,8 @@ public:
     bool GetAccidents(CEventTreeList& list, int hazId) override;
     void AccumulatePathProbability(int hazId, int eventId, int branch, double& value) override;
     bool HasDeletedAncestor(int eventId) override;
+    // Reads the trees of the given live hazards of the System row with one query.
+    void Prepare(int sysId, const QList<int>& hazIds) override;
 
     // Drops the loaded tree, so that the next call reads the store again.
     void Forget();
@@ -29,4 +33,5 @@ private:
     CStepwiseEventTreeWalk m_Stepwise;
     CLoadedEventTree m_Tree;
     bool m_Loaded = false;
+    QHash<int, CLoadedEventTree> m_Prepared; // by Haz_ID, taken out as they are asked about
 };

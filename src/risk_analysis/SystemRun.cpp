@@ -9,6 +9,8 @@
 #include "risk_analysis/RunResultsValid.h"
 #include "risk_analysis/StepwiseEventTreeWalk.h"
 
+#include <QStringBuilder>
+
 bool g_RunResultsValid = false;
 
 namespace
@@ -18,6 +20,28 @@ const QString NoHazardMessage =
 const QString NoHazardStatus = QStringLiteral("No hazard for the system to run.......");
 const QString SelectSystemMessage = QStringLiteral("Please select a System to run");
 const QString SystemDetailsMessage = QStringLiteral("Unable to retrieve system details.");
+
+// The run reads thousands of rows and writes none: one read transaction spares every statement
+// its own locking and keeps the page cache valid from one statement to the next.
+class CReadTransaction
+{
+public:
+    explicit CReadTransaction(CModelDatabase& store)
+        : m_Store(store), m_Open(store.BeginTransaction())
+    {
+    }
+    ~CReadTransaction()
+    {
+        if (m_Open)
+            m_Store.CommitTransaction();
+    }
+    CReadTransaction(const CReadTransaction&) = delete;
+    CReadTransaction& operator=(const CReadTransaction&) = delete;
+
+private:
+    CModelDatabase& m_Store;
+    bool m_Open;
+};
 } // namespace
 
 CSystemRun::CSystemRun(CApplicationState& state, CResultSink* sink) : m_State(state), m_Sink(sink)
@@ -51,6 +75,7 @@ void CSystemRun::RunSystem()
         return;
     }
 
+    CReadTransaction transaction(*m_State.m_pModelStore);
     m_AsplText = QStringLiteral("0");
     int hazardTotal = 0;
     QString systemsWithoutHazards;
@@ -77,9 +102,11 @@ void CSystemRun::RunSystem()
             m_TreeWalk = std::make_unique<CLoadedEventTreeWalk>(*m_State.m_pModelStore);
         else
             m_TreeWalk = std::make_unique<CStepwiseEventTreeWalk>(*m_State.m_pModelStore);
+        m_UnitsRead = false;
         RunHazardsOf(system.Sys_ID);
         RunChildrenOf(system.Sys_ID);
         m_TreeWalk.reset();
+        m_UnitsRead = false;
 
         hazardTotal += m_HazardIndex;
         if (m_HazardIndex == 0)
@@ -139,6 +166,11 @@ void CSystemRun::RunHazardsOf(int sysId)
     CHazardList hazards;
     if (!m_State.m_pModelStore->GetHazards(hazards, sysId))
         return;
+    QList<int> hazardIds;
+    hazardIds.reserve(hazards.size());
+    for (const CHazard& hazard : hazards)
+        hazardIds.append(hazard.Haz_ID);
+    walk.Prepare(sysId, hazardIds);
     for (const CHazard& hazard : hazards)
     {
         ++m_HazardIndex;
@@ -148,15 +180,24 @@ void CSystemRun::RunHazardsOf(int sysId)
         const int j = m_HazardIndex;
         const double exposure = hazard.Haz_Rate * hazard.Haz_Duration;
 
-        QString units;
-        QString costUnits;
-        m_State.GetSystemUnits(m_State.m_OpenSystemId, units, costUnits);
+        if (!m_UnitsRead)
+        {
+            m_Units.clear();
+            m_CostUnits.clear();
+            m_State.GetSystemUnits(m_State.m_OpenSystemId, m_Units, m_CostUnits);
+            m_UnitsRead = m_TreeWalk != nullptr; // kept only within RunSystem
+        }
+        const QString& units = m_Units;
+        const QString& costUnits = m_CostUnits;
         const QString perUnits = QStringLiteral(" Per ") + units;
         const QString costPerUnits = u' ' + costUnits + u'/' + units;
         const QString hazardNumber = QString::number(j);
         const QString hazardLabel =
             QStringLiteral("H") + hazardNumber + QStringLiteral(" = ") + hazard.Haz_Name;
         const QString versionText = QString::number(m_RunVersion);
+        const QString rateText = QLatin1String("HR") % hazardNumber % QLatin1String(" = ") %
+                                 FormatScientific(hazard.Haz_Rate) % perUnits;
+        const QString limitText = m_AsplText % costPerUnits;
 
         CEventTreeList accidents;
         walk.GetAccidents(accidents, hazard.Haz_ID);
@@ -168,24 +209,21 @@ void CSystemRun::RunHazardsOf(int sysId)
             const double probability = walk.AccidentProbability(hazard, accident);
             const double accidentRate = (accident.Accident_Number * exposure) * probability;
             const double risk = double(accident.Fatility) * accidentRate;
-            const QString jk = QString::number(j) + QString::number(k);
+            const QString jk = hazardNumber % QString::number(k);
+            const QLatin1String is(" = ");
 
             ResultRow row;
             row.HazardNumber = hazardNumber;
             row.HazardLabel = hazardLabel;
-            row.RateText = QStringLiteral("HR") + hazardNumber + QStringLiteral(" = ") +
-                           FormatScientific(hazard.Haz_Rate) + perUnits;
-            row.AccidentLabel =
-                QStringLiteral("A") + jk + QStringLiteral(" = ") + accident.Event_Name;
-            row.ProbabilityText =
-                QStringLiteral("C") + jk + QStringLiteral(" = ") + FormatScientific(probability);
-            row.CostText = QStringLiteral("S") + jk + QStringLiteral(" = ") +
-                           QString::asprintf("%0.2f", double(accident.Fatility)) + u' ' + costUnits;
-            row.RiskText = QStringLiteral("CR") + jk + QStringLiteral(" = ") +
-                           FormatScientific(risk) + costPerUnits;
-            row.LimitText = m_AsplText + costPerUnits;
-            row.AccidentRateText = QStringLiteral("AR") + jk + QStringLiteral(" = ") +
-                                   FormatScientific(accidentRate) + perUnits;
+            row.RateText = rateText;
+            row.AccidentLabel = QLatin1String("A") % jk % is % accident.Event_Name;
+            row.ProbabilityText = QLatin1String("C") % jk % is % FormatScientific(probability);
+            row.CostText = QLatin1String("S") % jk % is %
+                           FormatFixed(double(accident.Fatility), 2) % u' ' % costUnits;
+            row.RiskText = QLatin1String("CR") % jk % is % FormatScientific(risk) % costPerUnits;
+            row.LimitText = limitText;
+            row.AccidentRateText =
+                QLatin1String("AR") % jk % is % FormatScientific(accidentRate) % perUnits;
             row.VersionText = versionText;
             if (m_Sink)
             {
@@ -198,7 +236,7 @@ void CSystemRun::RunHazardsOf(int sysId)
         ResultRow hazardRow;
         hazardRow.HazardNumber = hazardNumber;
         hazardRow.HazardLabel = hazardLabel;
-        hazardRow.LimitText = m_AsplText + costPerUnits;
+        hazardRow.LimitText = limitText;
         hazardRow.TotalRiskText = FormatScientific(totalRisk) + costPerUnits;
         hazardRow.VersionText = versionText;
 

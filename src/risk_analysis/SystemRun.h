@@ -68,6 +68,10 @@ private:
     CResultSink* m_Sink = nullptr;
     Walk m_Walk = Walk::LoadedOnce;
     std::unique_ptr<CEventTreeWalk> m_TreeWalk; // alive during a run
+    // The open system's units, read once per run: nothing changes them while it runs.
+    bool m_UnitsRead = false;
+    QString m_Units;
+    QString m_CostUnits;
     std::function<bool()> m_HasRootItem;
     std::function<void()> m_RunFinished;
 };

@@ -120,6 +120,24 @@ private slots:
         QCOMPARE(NormalisedExponent(value), expected);
     }
 
+    void formatFixed_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("cost") << 1000000.0 << 2 << "1000000.00";
+        QTest::newRow("float cost as stored") << double(1234.565f) << 2 << "1234.56";
+        QTest::newRow("rounds") << 0.125 << 2 << "0.12"; // exact tie: to even, as printf
+        QTest::newRow("negative") << -2.5 << 1 << "-2.5";
+    }
+    void formatFixed()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, expected);
+        QCOMPARE(FormatFixed(value, decimals), expected);
+    }
+
     void roundTripOfStoredValue()
     {
         QString m, e;
