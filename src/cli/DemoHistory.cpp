@@ -83,15 +83,14 @@ bool CDemoModel::WriteHistory(CHistoryDatabase& history)
         CAccidentHistoryReportInfo master;
         master.Accident_Name = QString::fromUtf8(t.name);
         master.Description = QString::fromUtf8(t.description);
-        CAccidentHistoryReportInfoList added;
-        ok = ok && history.AddAccidentMaster(master) &&
-             history.GetAccidentMasterByName(added, master.Accident_Name) && !added.isEmpty();
+        int masterId = 0;
+        ok = ok && history.AddAccidentMaster(master, &masterId);
         if (!ok)
             break;
         for (const RecordedAccident& r : t.recorded)
         {
             CAccidentHistoryDetailsInfo details;
-            details.Accident_ID = added.front().Accident_ID;
+            details.Accident_ID = masterId;
             details.Name = QString::fromUtf8(r.name);
             details.Fatality_1 = r.commercial;
             details.Fatality_2 = r.environmental;

@@ -1,5 +1,4 @@
-#include "cli/RunCommand.h"
-
+#include "cli/CliCommand.h"
 #include "cli/ResultPrinter.h"
 #include "common/ApplicationState.h"
 #include "common/Prompter.h"
@@ -24,9 +23,11 @@ int Usage()
                        CPrompter::Icon::Error);
     return 2;
 }
-} // namespace
 
-int RunCommand(CApplicationState& state, const QStringList& args)
+// Runs the live top-level system of that name and version (the highest live version without
+// --version) as the open system and prints the three result lists. 0 when the run completed,
+// 2 when there is no such live system version, 1 when a database cannot be opened.
+int Run(const QStringList& args)
 {
     QString name;
     QString format = QStringLiteral("text");
@@ -54,6 +55,10 @@ int RunCommand(CApplicationState& state, const QStringList& args)
     }
     if (name.isEmpty())
         return Usage();
+
+    CApplicationState state;
+    if (!CCliCommand::OpenDatabases(state))
+        return 1;
 
     // The live top-level rows of that name: its live versions.
     CSystemList rows;
@@ -84,3 +89,7 @@ int RunCommand(CApplicationState& state, const QStringList& args)
     Print(format == QLatin1String("json") ? printer.Json() : printer.Text());
     return 0;
 }
+} // namespace
+
+extern const CCliCommand g_RunCommand;
+const CCliCommand g_RunCommand{"run", "run NAME [--version N] [--format text|json]", &Run};

@@ -8,7 +8,9 @@
 // The commands, each defined in its own file as g_<Name>Command. Add a command with one line.
 #define QUILLON_CLI_COMMANDS(X)                                                                    \
     X(Init)                                                                                        \
-    X(Systems)
+    X(Systems)                                                                                     \
+    X(Demo)                                                                                        \
+    X(Run)
 
 #define QUILLON_DECLARE_COMMAND(Name) extern const CCliCommand g_##Name##Command;
 #define QUILLON_LIST_COMMAND(Name) &g_##Name##Command,

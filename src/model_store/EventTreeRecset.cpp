@@ -146,6 +146,15 @@ bool CEventTreeRecset::SelectDeleted(CEventTreeList& list, int sysId)
                             " and DeleteFlag = 1");
 }
 
+bool CEventTreeRecset::SelectTreesOfSystem(CEventTreeNodeList& list, int sysId)
+{
+    m_Statement = QStringLiteral("SELECT Event.* FROM Event INNER JOIN Hazard ON Event.Haz_ID = "
+                                 "Hazard.Haz_ID WHERE Hazard.System_ID = ") +
+                  N(sysId) + QStringLiteral(" AND Hazard.DeleteFlag = 0");
+    return m_Connection.Select(m_Statement, CEventTreeInfoRs::BoundColumns + 1, list,
+                               &CEventTreeInfoRs::ReadNode);
+}
+
 bool CEventTreeRecset::SelectTree(CEventTreeNodeList& list, int hazId)
 {
     m_Statement = QStringLiteral("SELECT * FROM Event WHERE Haz_ID = ") + N(hazId);

@@ -30,6 +30,8 @@ public:
     bool SelectAccidents(CEventTreeList& list, int hazId);
     bool SelectDeleted(CEventTreeList& list, int sysId);
     bool SelectTree(CEventTreeNodeList& list, int hazId);
+    // The nodes of every live hazard of one System row.
+    bool SelectTreesOfSystem(CEventTreeNodeList& list, int sysId);
 
 private:
     bool Select(CEventTreeList& list, const QString& statement);

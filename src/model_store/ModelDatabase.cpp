@@ -310,3 +310,8 @@ bool CModelDatabase::GetEventTreeOfHazard(CEventTreeNodeList& list, int hazId)
 {
     return CEventTreeRecset(*m_Connection).SelectTree(list, hazId);
 }
+
+bool CModelDatabase::GetEventTreesOfSystem(CEventTreeNodeList& list, int sysId)
+{
+    return CEventTreeRecset(*m_Connection).SelectTreesOfSystem(list, sysId);
+}

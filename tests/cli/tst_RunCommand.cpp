@@ -1,4 +1,5 @@
 #include "ModelBuilder.h"
+#include "history/HistoryDatabase.h"
 #include "model_store/ModelDatabase.h"
 
 #include <QJsonDocument>
@@ -121,6 +122,37 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY(run.err.startsWith("message: No live system \"Line"));
+    }
+
+    void demo()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(Quillon({"demo"}, dir.path()).exitCode, 0);
+        const QString name = "Onboard Braking and Train Separation Protection";
+        const Outcome latest = Quillon({"run", name}, dir.path());
+        QCOMPARE(latest.exitCode, 0);
+        const QStringList sections = latest.out.split("[Accident Rates]\n");
+        QCOMPARE(sections.size(), 2);
+        QCOMPARE(sections[0].count('\n'), 2 + 5); // five hazards, two levels deep
+        QVERIFY(latest.out.contains(
+            "\tA41 = Undetected train separation_Event_LSC\tC41 = 2.100e-03\t"));
+        // The removed branch of the penalty brake hazard is not counted.
+        QVERIFY(!latest.out.contains("Overrun at platform end"));
+        QCOMPARE(Quillon({"run", name, "--version", "1"}, dir.path()).exitCode, 0);
+        QCOMPARE(Quillon({"run", name, "--version", "3"}, dir.path()).exitCode, 2);
+        // A second demo never overwrites the data folder.
+        QCOMPARE(Quillon({"demo"}, dir.path()).exitCode, 1);
+
+        CHistoryDatabase history;
+        QVERIFY(history.Open(dir.filePath("Data/QuillonHistory.mdb")));
+        CAccidentHistoryReportInfoList types;
+        CEventHistoryReportList events;
+        QVERIFY(history.GetAccidentMasters(types) && history.GetEventHistories(events));
+        QCOMPARE(types.size(), 6);
+        QVERIFY(!events.isEmpty());
+        CAccidentHistoryDetailsInfoList recorded;
+        QVERIFY(history.GetAccidentHistories(recorded, types[0].Accident_ID));
+        QVERIFY(!recorded.isEmpty());
     }
 
     void missingDatabase()

@@ -1,12 +1,12 @@
 #include "ModelBuilder.h"
 #include "RecordingPrompter.h"
+#include "TestDatabases.h"
 #include "common/ApplicationState.h"
 #include "model_store/ModelDatabase.h"
 #include "risk_analysis/ResultSink.h"
 #include "risk_analysis/RunResultsValid.h"
 #include "risk_analysis/SystemRun.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace
@@ -49,11 +49,11 @@ class TestSystemRun : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_Dir;
-    CApplicationState m_State;
+    CTestDatabases m_Db;
+    CApplicationState& m_State = m_Db.State();
     int m_Count = 0;
 
-    CModelDatabase& Store() { return *m_State.m_pModelStore; }
+    CModelDatabase& Store() { return m_Db.Model(); }
 
     // A fresh system for each case, so that names and numbers never meet.
     int NewSystem(double aspl, int version = 1)
@@ -88,14 +88,7 @@ class TestSystemRun : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_Dir.isValid());
-        const QString path = m_Dir.filePath("Quillon.mdb");
-        QVERIFY(CModelDatabase::Create(path));
-        m_State.m_pModelStore = std::make_unique<CModelDatabase>();
-        QVERIFY(m_State.m_pModelStore->Open(path));
-    }
+    void initTestCase() { QVERIFY(m_Db.IsValid()); }
 
     void exampleHazard_data()
     {
@@ -337,6 +330,51 @@ private slots:
                  QStringList("Runs the system and display the output in the Result view......."));
         QCOMPARE(prompter.Messages(), QStringList("Please select a System to run"));
         QCOMPARE(noRoot.clears, 1);
+    }
+
+    void bothWalksGiveTheSameRows()
+    {
+        // Hazards on the system and two levels down, a soft-deleted event and hazard, a
+        // hazard without a tree.
+        const int sys = NewSystem(0.5);
+        CModelBuilder b(Store());
+        const int sub = b.Child(sys, "Sub", SystemType::Subsystem);
+        const int fn = b.Child(sub, "Fn", SystemType::Function);
+        for (int owner : {sys, sub, fn})
+        {
+            for (int n = 0; n < 3; ++n)
+            {
+                const int h =
+                    b.Hazard(owner, QString("H%1.%2").arg(owner).arg(n), 3e-7 * (n + 1), 1.5);
+                const int e1 = b.Event(owner, h, 0, ParentAction::Root, "E1", 0.37);
+                const int e2 = b.Event(owner, h, e1, ParentAction::No, "E2", 0.11);
+                b.Accident(owner, h, e1, ParentAction::Yes, "A1", 0.9, 12345.5f);
+                b.Accident(owner, h, e2, ParentAction::Yes, "A2", 1.1, 99999.25f);
+                const int e3 = b.Event(owner, h, e2, ParentAction::No, "E3", 0.73);
+                b.Accident(owner, h, e3, ParentAction::No, "A3", 1, 5e6f);
+                if (n == 1)
+                    QVERIFY(Store().MarkEventDeleted(e3));
+                if (n == 2 && owner == sub)
+                    QVERIFY(Store().MarkHazardDeleted(h));
+            }
+        }
+        b.Hazard(fn, "No tree", 1e-6, 1);
+        CRecordingPrompter prompter;
+        const CRecordingSink loaded = Run(sys, CSystemRun::Walk::LoadedOnce);
+        const CRecordingSink stepwise = Run(sys, CSystemRun::Walk::StatementPerStep);
+        QCOMPARE(loaded.entries.size(), stepwise.entries.size());
+        QVERIFY(loaded.entries.size() > 20);
+        for (qsizetype i = 0; i < loaded.entries.size(); ++i)
+        {
+            const ResultRow& x = loaded.entries[i].row;
+            const ResultRow& y = stepwise.entries[i].row;
+            QCOMPARE(loaded.entries[i].list, stepwise.entries[i].list);
+            QCOMPARE(x.AccidentLabel, y.AccidentLabel);
+            QCOMPARE(x.ProbabilityText, y.ProbabilityText);
+            QCOMPARE(x.RiskText, y.RiskText);
+            QCOMPARE(x.AccidentRateText, y.AccidentRateText);
+            QCOMPARE(x.TotalRiskText, y.TotalRiskText);
+        }
     }
 
     void unitsOfTheOpenSystem()
