@@ -2,38 +2,44 @@
 
 #include <algorithm>
 
-void CLoadedEventTree::Assign(int hazId, const CEventTreeNodeList& nodes)
+namespace
 {
-    Clear();
+bool ById(const CEventTreeNode& a, const CEventTreeNode& b)
+{
+    return a.event.Event_ID < b.event.Event_ID;
+}
+} // namespace
+
+void CLoadedEventTree::Assign(int hazId, CEventTreeNodeList nodes)
+{
     m_HazardId = hazId;
-    m_Nodes.reserve(nodes.size());
-    for (const CEventTreeNode& node : nodes)
-    {
-        m_Nodes.insert(node.event.Event_ID, node);
-        if (node.event.Event_Type == EventType::Accident)
-            m_AccidentIds.append(node.event.Event_ID);
-    }
-    std::sort(m_AccidentIds.begin(), m_AccidentIds.end());
+    m_Nodes = std::move(nodes);
+    // The store hands rows over in identifier order; sorting is only a safeguard.
+    if (!std::is_sorted(m_Nodes.cbegin(), m_Nodes.cend(), ById))
+        std::stable_sort(m_Nodes.begin(), m_Nodes.end(), ById);
 }
 
 void CLoadedEventTree::Clear()
 {
     m_HazardId = 0;
     m_Nodes.clear();
-    m_AccidentIds.clear();
 }
 
 const CEventTreeNode* CLoadedEventTree::Find(int eventId) const
 {
-    const auto it = m_Nodes.constFind(eventId);
-    return it == m_Nodes.constEnd() ? nullptr : &it.value();
+    const auto it = std::lower_bound(m_Nodes.cbegin(), m_Nodes.cend(), eventId,
+                                     [](const CEventTreeNode& node, int id)
+                                     { return node.event.Event_ID < id; });
+    return it != m_Nodes.cend() && it->event.Event_ID == eventId ? &*it : nullptr;
 }
 
 CEventTreeList CLoadedEventTree::Accidents() const
 {
     CEventTreeList list;
-    list.reserve(m_AccidentIds.size());
-    for (int id : m_AccidentIds)
-        list.append(m_Nodes.value(id).event);
+    for (const CEventTreeNode& node : m_Nodes)
+    {
+        if (node.event.Event_Type == EventType::Accident)
+            list.append(node.event);
+    }
     return list;
 }

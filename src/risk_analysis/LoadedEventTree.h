@@ -2,16 +2,14 @@
 
 #include "model_store/EventTree.h"
 
-#include <QHash>
-
 // A hazard's whole event tree in memory, live and soft-deleted nodes, as one query returns it.
 class CLoadedEventTree
 {
 public:
     CLoadedEventTree() = default;
-    CLoadedEventTree(int hazId, const CEventTreeNodeList& nodes) { Assign(hazId, nodes); }
+    CLoadedEventTree(int hazId, CEventTreeNodeList nodes) { Assign(hazId, std::move(nodes)); }
 
-    void Assign(int hazId, const CEventTreeNodeList& nodes);
+    void Assign(int hazId, CEventTreeNodeList nodes);
     void Clear();
 
     int HazardId() const { return m_HazardId; }
@@ -23,6 +21,5 @@ public:
 
 private:
     int m_HazardId = 0;
-    QHash<int, CEventTreeNode> m_Nodes;
-    QList<int> m_AccidentIds;
+    CEventTreeNodeList m_Nodes; // in ascending Event_ID order
 };

@@ -19,7 +19,7 @@ bool CLoadedEventTreeWalk::Load(int hazId)
     CEventTreeNodeList nodes;
     if (!m_Store.GetEventTreeOfHazard(nodes, hazId))
         return false;
-    m_Tree.Assign(hazId, nodes);
+    m_Tree.Assign(hazId, std::move(nodes));
     m_Loaded = true;
     return true;
 }
@@ -40,14 +40,14 @@ void CLoadedEventTreeWalk::Prepare(int sysId, const QList<int>& hazIds)
     QHash<int, CEventTreeNodeList> byHazard;
     for (int hazId : hazIds)
         byHazard.insert(hazId, {});
-    for (const CEventTreeNode& node : nodes)
+    for (CEventTreeNode& node : nodes)
     {
         const auto it = byHazard.find(node.event.Haz_ID);
         if (it != byHazard.end())
-            it->append(node);
+            it->append(std::move(node));
     }
-    for (auto it = byHazard.cbegin(); it != byHazard.cend(); ++it)
-        m_Prepared.insert(it.key(), CLoadedEventTree(it.key(), it.value()));
+    for (auto it = byHazard.begin(); it != byHazard.end(); ++it)
+        m_Prepared.insert(it.key(), CLoadedEventTree(it.key(), std::move(it.value())));
 }
 
 bool CLoadedEventTreeWalk::GetAccidents(CEventTreeList& list, int hazId)
