@@ -1,4 +1,4 @@
-// Times the system run over a large generated model, with the tree loaded once per hazard and
+// Times the system run over a large generated model, with the event trees read once and
 // with one store query per step, against the floor of reading every Event row once.
 
 #include "../common/ModelGenerator.h"
@@ -185,10 +185,11 @@ int main(int argc, char* argv[])
     }
     CollectRun(state, CSystemRun::Walk::LoadedOnce, loadedRows);
 
-    std::printf("(a) RunSystem, tree loaded once per hazard: %10.1f ms (%lld rows)\n", a,
+    std::printf("(a) RunSystem, trees read once per System row: %8.1f ms (%lld rows)\n", a,
                 static_cast<long long>(rowCount));
-    std::printf("(b) RunSystem, one query per step:          %10.1f ms\n", b);
-    std::printf("(c) floor, SELECT * FROM Event into records: %9.1f ms (%d rows)\n", c, floorRows);
+    std::printf("(b) RunSystem, one query per step:            %8.1f ms\n", b);
+    std::printf("(c) floor, SELECT * FROM Event into records:   %8.1f ms (%d rows)\n", c,
+                floorRows);
     std::printf("(a)/(c) = %.2f   goal <= 3\n", a / c);
     std::printf("(b)/(a) = %.1f   goal >= 20\n", b / a);
     std::printf("rows of (a) and (b) identical: %s\n",
