@@ -23,7 +23,8 @@ QString CHelpLauncher::PageOf(const QString& topic)
     {
         const QString page = topic.mid(sep + 3);
         // A topic never reaches outside the help folder.
-        if (!page.isEmpty() && !page.contains(QLatin1Char('/')) && !page.contains(QStringLiteral("..")))
+        if (!page.isEmpty() && !page.contains(QLatin1Char('/')) &&
+            !page.contains(QStringLiteral("..")))
         {
             const QString path = dir.filePath(page);
             if (QFileInfo::exists(path))

@@ -25,8 +25,8 @@ CCommandActions::CCommandActions(QMainWindow* window) : m_Window(window)
     Make(RecoverSubsystemOrFunction, QStringLiteral("SubSystem or& Function..."));
     Make(RecoverHazard, QStringLiteral("Ha&zard..."));
     Make(RecoverEvent, QStringLiteral("&Event or Accident..."));
-    Make(Report, QStringLiteral("Risk A&ssessment Report"), QStringLiteral("Risk Assessment Report"),
-         QStringLiteral(" Risk Assessment Report"));
+    Make(Report, QStringLiteral("Risk A&ssessment Report"),
+         QStringLiteral("Risk Assessment Report"), QStringLiteral(" Risk Assessment Report"));
     Make(HelpFile, QStringLiteral("&Toravin Model Vozezur Help  F1"));
     Make(HelpContents, QStringLiteral("Contents ..........."));
     Make(HelpIndex, QStringLiteral("Index .........."));
@@ -103,7 +103,7 @@ QToolBar* CCommandActions::BuildToolBar()
     toolBar->setIconSize(QSize(32, 32));
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     const int ids[] = {AddNewSystem, OpenSystem, 0, AddHazard, AddSubsystem, AddFunction, 0,
-                       Edit, Delete, 0, Run, Report, Help};
+                       Edit,         Delete,     0, Run,       Report,       Help};
     for (int id : ids)
     {
         if (id == 0)

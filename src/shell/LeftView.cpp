@@ -19,8 +19,6 @@
 #include <QMenu>
 #include <QSignalBlocker>
 
-using namespace CommandId;
-
 namespace
 {
 constexpr int ValueRole = Qt::UserRole;
@@ -44,7 +42,7 @@ CLeftView::CLeftView(CQuillonToolSetApp& app, QWidget* parent)
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
     for (int id : FlagIds())
-        m_Flags.insert(id, id == AddNewSystem);
+        m_Flags.insert(id, id == CommandId::AddNewSystem);
 
     m_Run->SetHasRootItem([this] { return topLevelItemCount() > 0; });
     m_Run->SetRunFinished(
@@ -67,8 +65,10 @@ CLeftView::~CLeftView()
 
 QList<int> CLeftView::FlagIds()
 {
-    return {AddHazard, AddSubsystem, AddFunction, Edit,   Delete,
-            Run,       AddNewSystem, CloseSystem, Report, RecoverSystem};
+    return {CommandId::AddHazard,    CommandId::AddSubsystem, CommandId::AddFunction,
+            CommandId::Edit,         CommandId::Delete,       CommandId::Run,
+            CommandId::AddNewSystem, CommandId::CloseSystem,  CommandId::Report,
+            CommandId::RecoverSystem};
 }
 
 CMainFrame* CLeftView::Frame() const
@@ -99,7 +99,7 @@ void CLeftView::SetRecoverSystemHandler(std::function<bool()> handler)
 
 bool CLeftView::HandlesCommand(int id) const
 {
-    return id == Run || id == ShowEventTree || m_Handlers.contains(id);
+    return id == CommandId::Run || id == CommandId::ShowEventTree || m_Handlers.contains(id);
 }
 
 bool CLeftView::CommandEnabled(int id, bool& enabled) const
@@ -114,13 +114,13 @@ bool CLeftView::OnCommand(int id)
 {
     switch (id)
     {
-    case Run:
+    case CommandId::Run:
         OnRun();
         return true;
-    case ShowEventTree:
+    case CommandId::ShowEventTree:
         this->ShowEventTree();
         return true;
-    case Report:
+    case CommandId::Report:
         OnReport();
         return true;
     default:
@@ -142,9 +142,9 @@ void CLeftView::OnRun()
 
 void CLeftView::OnReport()
 {
-    // The risk assessment report plugs in its writer as the Report handler; it runs the system
-    // itself through Run().
-    if (auto handler = m_Handlers.value(Report))
+    // The risk assessment report plugs in its writer as the CommandId::Report handler; it runs the
+    // system itself through Run().
+    if (auto handler = m_Handlers.value(CommandId::Report))
         handler();
 }
 
@@ -201,8 +201,8 @@ void CLeftView::AddChildSystems(QTreeWidgetItem* parent, int sysId)
     }
     for (const CSystem& child : children)
     {
-        QTreeWidgetItem* item =
-            AddItem(parent, child.Type == 1 ? SubsystemItem : FunctionItem, child.Sys_Name, child.Sys_ID);
+        QTreeWidgetItem* item = AddItem(parent, child.Type == 1 ? SubsystemItem : FunctionItem,
+                                        child.Sys_Name, child.Sys_ID);
         if (!AddHazards(item, child.Sys_ID, QStringLiteral("Unable to retrieve Hazard details.")))
             return;
         AddChildSystems(item, child.Sys_ID);
@@ -285,17 +285,17 @@ void CLeftView::OpenSystem(int sysId, const QString& name)
     m_App.m_OpenSystemName = name;
     if (Frame())
     {
-        Frame()->SetFlag(Run, false);
-        for (int id : {CloseSystem, RecoverSystem, RecoverHazard, RecoverEvent,
-                       RecoverSubsystemOrFunction})
+        Frame()->SetFlag(CommandId::Run, false);
+        for (int id : {CommandId::CloseSystem, CommandId::RecoverSystem, CommandId::RecoverHazard,
+                       CommandId::RecoverEvent, CommandId::RecoverSubsystemOrFunction})
             Frame()->SetFlag(id, true);
     }
     CPrompter::Status(QStringLiteral("Open the selected system in the left view ........."));
     g_RunResultsValid = false;
-    SetFlag(Run, false);
-    SetFlag(CloseSystem, true);
-    SetFlag(RecoverSystem, true);
-    SetFlag(Report, false);
+    SetFlag(CommandId::Run, false);
+    SetFlag(CommandId::CloseSystem, true);
+    SetFlag(CommandId::RecoverSystem, true);
+    SetFlag(CommandId::Report, false);
     RestoreEventTreeTabsIfSingle();
     {
         const QSignalBlocker block(this);
@@ -319,8 +319,8 @@ void CLeftView::OpenSystem(int sysId, const QString& name)
         }
         if (Frame())
             Frame()->ClearFlags();
-        SetFlag(CloseSystem, false);
-        SetFlag(RecoverSystem, false);
+        SetFlag(CommandId::CloseSystem, false);
+        SetFlag(CommandId::RecoverSystem, false);
         return;
     }
     m_App.m_CurrentHazardId = 0;
@@ -354,9 +354,10 @@ void CLeftView::CloseSystem()
     }
     if (m_App.m_pResultTabs)
         m_App.m_pResultTabs->ClearResults();
-    SetFlag(AddNewSystem, true);
-    for (int id : {Edit, Delete, AddHazard, AddFunction, AddSubsystem, Run, Report, CloseSystem,
-                   RecoverSystem})
+    SetFlag(CommandId::AddNewSystem, true);
+    for (int id : {CommandId::Edit, CommandId::Delete, CommandId::AddHazard, CommandId::AddFunction,
+                   CommandId::AddSubsystem, CommandId::Run, CommandId::Report,
+                   CommandId::CloseSystem, CommandId::RecoverSystem})
         SetFlag(id, false);
 }
 
@@ -366,21 +367,23 @@ void CLeftView::SetSelectionFlags(int kind)
     {
         bool addHazard, addSubsystem, addFunction;
     };
-    const Row rows[4] = {{true, true, true}, {true, false, true}, {true, false, false},
-                         {false, false, false}};
+    const Row rows[4] = {
+        {true, true, true}, {true, false, true}, {true, false, false}, {false, false, false}};
     if (kind < SystemItem || kind > HazardItem)
     {
-        for (int id : {AddHazard, AddSubsystem, AddFunction, Edit, Delete, Run})
+        for (int id : {CommandId::AddHazard, CommandId::AddSubsystem, CommandId::AddFunction,
+                       CommandId::Edit, CommandId::Delete, CommandId::Run})
             SetFlag(id, false);
-        SetFlag(AddNewSystem, true);
+        SetFlag(CommandId::AddNewSystem, true);
         if (Frame())
-            Frame()->SetFlag(Run, false);
+            Frame()->SetFlag(CommandId::Run, false);
         return;
     }
-    SetFlag(AddHazard, rows[kind].addHazard);
-    SetFlag(AddSubsystem, rows[kind].addSubsystem);
-    SetFlag(AddFunction, rows[kind].addFunction);
-    for (int id : {Edit, Delete, Run, Report, AddNewSystem})
+    SetFlag(CommandId::AddHazard, rows[kind].addHazard);
+    SetFlag(CommandId::AddSubsystem, rows[kind].addSubsystem);
+    SetFlag(CommandId::AddFunction, rows[kind].addFunction);
+    for (int id : {CommandId::Edit, CommandId::Delete, CommandId::Run, CommandId::Report,
+                   CommandId::AddNewSystem})
         SetFlag(id, true);
 }
 
@@ -461,18 +464,20 @@ void CLeftView::mousePressEvent(QMouseEvent* event)
     {
         if (topLevelItemCount() > 0)
         {
-            for (int id : {Run, CloseSystem, RecoverSystem})
+            for (int id : {CommandId::Run, CommandId::CloseSystem, CommandId::RecoverSystem})
                 SetFlag(id, true);
         }
         else
         {
-            for (int id : {Run, CloseSystem, RecoverSystem, Report, AddHazard, AddSubsystem,
-                           AddFunction, Edit, Delete})
+            for (int id : {CommandId::Run, CommandId::CloseSystem, CommandId::RecoverSystem,
+                           CommandId::Report, CommandId::AddHazard, CommandId::AddSubsystem,
+                           CommandId::AddFunction, CommandId::Edit, CommandId::Delete})
                 SetFlag(id, false);
-            SetFlag(AddNewSystem, true);
+            SetFlag(CommandId::AddNewSystem, true);
             if (Frame())
             {
-                for (int id : {RecoverHazard, RecoverEvent, RecoverSubsystemOrFunction, Run})
+                for (int id : {CommandId::RecoverHazard, CommandId::RecoverEvent,
+                               CommandId::RecoverSubsystemOrFunction, CommandId::Run})
                     Frame()->SetFlag(id, false);
             }
         }
@@ -499,18 +504,21 @@ QMenu* CLeftView::CreateContextMenu(QTreeWidgetItem* item, QWidget* parent)
                 });
     };
     QMenu* addMenu = menu->addMenu(QStringLiteral("Add "));
-    add(addMenu, QStringLiteral("Subsystem..."), AddSubsystem, kind != SystemItem);
-    add(addMenu, QStringLiteral("Function..."), AddFunction, kind == FunctionItem || kind == HazardItem);
-    add(addMenu, QStringLiteral("Hazard..."), AddHazard, kind == HazardItem);
+    add(addMenu, QStringLiteral("Subsystem..."), CommandId::AddSubsystem, kind != SystemItem);
+    add(addMenu, QStringLiteral("Function..."), CommandId::AddFunction,
+        kind == FunctionItem || kind == HazardItem);
+    add(addMenu, QStringLiteral("Hazard..."), CommandId::AddHazard, kind == HazardItem);
     menu->addSeparator();
-    add(menu, QStringLiteral("Edit..."), Edit, false);
-    add(menu, QStringLiteral("Delete"), Delete, false);
+    add(menu, QStringLiteral("Edit..."), CommandId::Edit, false);
+    add(menu, QStringLiteral("Delete"), CommandId::Delete, false);
     menu->addSeparator();
-    add(menu, QStringLiteral("Run                               F5"), Run, false);
-    add(menu, QStringLiteral("Risk Assessment Report"), Report, false);
+    add(menu, QStringLiteral("Run                               F5"), CommandId::Run, false);
+    add(menu, QStringLiteral("Risk Assessment Report"), CommandId::Report, false);
     menu->addSeparator();
-    add(menu, QStringLiteral("Copy                          Ctrl+C"), Copy, kind == SystemItem);
-    add(menu, QStringLiteral("Paste                         Ctrl+P"), Paste, !m_HasCopied);
+    add(menu, QStringLiteral("Copy                          Ctrl+C"), CommandId::Copy,
+        kind == SystemItem);
+    add(menu, QStringLiteral("Paste                         Ctrl+P"), CommandId::Paste,
+        !m_HasCopied);
     return menu;
 }
 

@@ -63,7 +63,7 @@ public:
     static int KindOf(const QTreeWidgetItem* item);
     static int ValueOf(const QTreeWidgetItem* item);
     static QTreeWidgetItem* RootOf(QTreeWidgetItem* item);
-    CSystemRun& Run() const { return *m_Run; }
+    CSystemRun& SystemRun() const { return *m_Run; }
 
     int m_SelectedValue = 0;
     bool m_HasCopied = false; // something is in the copy buffer

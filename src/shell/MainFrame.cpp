@@ -40,13 +40,20 @@ CMainFrame::CMainFrame(CQuillonToolSetApp& app, QWidget* parent) : QMainWindow(p
 
 CMainFrame::~CMainFrame()
 {
+    // Focus moves while the window is torn down; the views are going too.
+    disconnect(qApp, nullptr, this, nullptr);
     if (m_App.m_pMainFrame == this)
         m_App.m_pMainFrame = nullptr;
 }
 
 QList<int> CMainFrame::FlagIds()
 {
-    return {Run, CloseSystem, Report, RecoverSystem, RecoverHazard, RecoverEvent,
+    return {Run,
+            CloseSystem,
+            Report,
+            RecoverSystem,
+            RecoverHazard,
+            RecoverEvent,
             RecoverSubsystemOrFunction};
 }
 
@@ -63,7 +70,8 @@ bool CMainFrame::Create()
     m_Actions->BuildToolBar();
     m_Actions->BuildMenus();
     for (int id : m_Actions->Ids())
-        connect(m_Actions->Action(id), &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+        connect(m_Actions->Action(id), &QAction::triggered, this,
+                [this, id] { ExecuteCommand(id); });
     for (QMenu* menu : m_Actions->Menus())
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 

@@ -17,7 +17,8 @@ class CMainFrame;
 class CQuillonToolSetApp : public CApplicationState
 {
 public:
-    static inline const QString InitFailedText = QStringLiteral("Unable to initialize the database");
+    static inline const QString InitFailedText =
+        QStringLiteral("Unable to initialize the database");
 
     // Opens both databases; on failure shows "Unable to initialize the database" and returns
     // false, and the program ends.

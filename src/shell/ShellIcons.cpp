@@ -74,8 +74,10 @@ void SubsystemPicture(QPainter& p, const QRectF& r)
 {
     const qreal w = r.width() * 0.45;
     p.setPen(QPen(Navy, 1.5));
-    p.drawLine(QPointF(r.left() + w / 2, r.top() + w), QPointF(r.left() + w / 2, r.bottom() - w / 2));
-    p.drawLine(QPointF(r.left() + w / 2, r.bottom() - w / 2), QPointF(r.right() - w, r.bottom() - w / 2));
+    p.drawLine(QPointF(r.left() + w / 2, r.top() + w),
+               QPointF(r.left() + w / 2, r.bottom() - w / 2));
+    p.drawLine(QPointF(r.left() + w / 2, r.bottom() - w / 2),
+               QPointF(r.right() - w, r.bottom() - w / 2));
     Box(p, QRectF(r.left(), r.top(), w, w), Steel);
     Box(p, QRectF(r.right() - w, r.bottom() - w, w, w), Leaf);
 }

@@ -23,11 +23,17 @@ CShellStartup::Options CShellStartup::Parse(const QApplication& app)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Toravin Model Vozezur"));
     parser.addHelpOption();
-    const QCommandLineOption noSplash(QStringLiteral("no-splash"), QStringLiteral("Start without the splash window."));
-    const QCommandLineOption data(QStringLiteral("data"), QStringLiteral("Folder holding Data/ and EventTree/."), QStringLiteral("DIR"));
-    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("Open the system NAME."), QStringLiteral("NAME"));
+    const QCommandLineOption noSplash(QStringLiteral("no-splash"),
+                                      QStringLiteral("Start without the splash window."));
+    const QCommandLineOption data(QStringLiteral("data"),
+                                  QStringLiteral("Folder holding Data/ and EventTree/."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("Open the system NAME."),
+                                  QStringLiteral("NAME"));
     const QCommandLineOption run(QStringLiteral("run"), QStringLiteral("Run the opened system."));
-    const QCommandLineOption shot(QStringLiteral("screenshot"), QStringLiteral("Write a PNG of the main window and end."), QStringLiteral("FILE"));
+    const QCommandLineOption shot(QStringLiteral("screenshot"),
+                                  QStringLiteral("Write a PNG of the main window and end."),
+                                  QStringLiteral("FILE"));
     parser.addOptions({noSplash, data, open, run, shot});
     parser.process(app);
 

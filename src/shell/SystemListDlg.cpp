@@ -49,17 +49,18 @@ CSystemListDlg::CSystemListDlg(CQuillonToolSetApp& app, QWidget* parent)
     {
         const char* title;
         int width;
-    } columns[ColumnCount] = {{"System ID", 0},   {"Title", 0},
-                              {"Name", 100},      {"Analyst", 100},
+    } columns[ColumnCount] = {{"System ID", 0},     {"Title", 0},
+                              {"Name", 100},        {"Analyst", 100},
                               {"Approved By", 100}, {"ASPL (Base Case Risk)", 150},
-                              {"Units", 0},       {"Function Description", 100},
-                              {"Notes", 100},     {"RefDoc", 100},
-                              {"ParentID", 0},    {"Type", 0},
+                              {"Units", 0},         {"Function Description", 100},
+                              {"Notes", 100},       {"RefDoc", 100},
+                              {"ParentID", 0},      {"Type", 0},
                               {"Version", 0}};
     m_List->setColumnCount(ColumnCount);
     for (int i = 0; i < ColumnCount; ++i)
     {
-        m_List->setHorizontalHeaderItem(i, new QTableWidgetItem(QString::fromUtf8(columns[i].title)));
+        m_List->setHorizontalHeaderItem(i,
+                                        new QTableWidgetItem(QString::fromUtf8(columns[i].title)));
         if (columns[i].width == 0)
             m_List->setColumnHidden(i, true);
         else
@@ -95,20 +96,20 @@ void CSystemListDlg::Fill()
     for (const CSystem& s : systems)
     {
         const QString units = s.Sys_FatalityUnits + QStringLiteral("/") + s.Sys_Units;
-        const QString texts[ColumnCount] = {
-            QString::number(s.Sys_ID),
-            s.Sys_Title,
-            s.Sys_Name,
-            s.Sys_Analyst,
-            s.Sys_Approvedby,
-            FormatScientific(s.Sys_TIR) + QStringLiteral(" ") + units,
-            units,
-            s.Sys_FunctionDesc,
-            s.Sys_Notes,
-            s.Sys_RefDoc,
-            QString::number(s.Parent_ID),
-            QString::number(s.Type),
-            QString::number(s.Version)};
+        const QString texts[ColumnCount] = {QString::number(s.Sys_ID),
+                                            s.Sys_Title,
+                                            s.Sys_Name,
+                                            s.Sys_Analyst,
+                                            s.Sys_Approvedby,
+                                            FormatScientific(s.Sys_TIR) + QStringLiteral(" ") +
+                                                units,
+                                            units,
+                                            s.Sys_FunctionDesc,
+                                            s.Sys_Notes,
+                                            s.Sys_RefDoc,
+                                            QString::number(s.Parent_ID),
+                                            QString::number(s.Type),
+                                            QString::number(s.Version)};
         for (int col = 0; col < ColumnCount; ++col)
             m_List->setItem(row, col, new QTableWidgetItem(texts[col]));
         ++row;

@@ -16,9 +16,8 @@ int CTabView::AddView(int index, const QString& label, const ViewFactory& factor
     QWidget* view = factory ? factory(this) : nullptr;
     if (!view)
         return -1;
-    view->setObjectName(view->objectName().isEmpty()
-                            ? QStringLiteral("view%1").arg(++m_NextViewId)
-                            : view->objectName());
+    view->setObjectName(view->objectName().isEmpty() ? QStringLiteral("view%1").arg(++m_NextViewId)
+                                                     : view->objectName());
     return InsertView(index, label, view);
 }
 
