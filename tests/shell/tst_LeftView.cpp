@@ -4,6 +4,7 @@
 #include "event_tree_views/ui/DrawEventTreeView.h"
 #include "forms/ui/HazardAccidentInfo.h"
 #include "risk_analysis/RunResultsValid.h"
+#include "risk_analysis/SystemRun.h"
 #include "risk_analysis/ui/ResultListView.h"
 #include "risk_analysis/ui/ResultTabView.h"
 
@@ -367,6 +368,59 @@ private slots:
         QTest::keyClick(&f.Tree(), Qt::Key_F1);
         QCOMPARE(f.helpPages, QStringList{page});
         QCOMPARE(f.prompter.StatusTexts(), QStringList{"Display the help information......."});
+    }
+
+    // F5 runs the selected version through the core run; the rows land in the three lists.
+    void runFillsTheThreeLists()
+    {
+        CShellFixture f;
+        QVERIFY(f.ready);
+        const int sys = f.db.AddSystem("Brake");
+        auto addHazardWithAccident = [&](const QString& name, const QString& accident)
+        {
+            const int haz = f.db.AddHazard(sys, name, 1e-6, 2.0);
+            const int root = f.db.AddEvent(haz, "Signal passed", 0, ParentAction::Root,
+                                           EventType::Event, 0.5);
+            f.db.AddEvent(haz, accident, root, ParentAction::Yes, EventType::Accident, 0.0, 1.0,
+                          1000000.0f);
+        };
+        addHazardWithAccident("Overspeed", "Collision");
+        f.db.AddHazard(sys, "Quiet"); // no accident: left out of the lists
+        addHazardWithAccident("Rollaway", "Derailment");
+        f.Tree().OpenSystem(sys, "Brake");
+        f.Tree().setCurrentItem(f.Item("Brake (Version = 1)"));
+        f.prompter.Clear();
+        f.frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.frame));
+        f.Tree().setFocus();
+        QTest::keyClick(&f.Tree(), Qt::Key_F5);
+
+        QCOMPARE(f.prompter.StatusTexts().first(),
+                 QString("Runs the system and display the output in the Result view......."));
+        QCOMPARE(f.prompter.Messages(),
+                 QStringList{"No associated accident found in the event tree for the selected "
+                             "hazard -  Quiet"});
+        const auto* results = f.app.m_pResultTabs;
+        QCOMPARE(results->GetList(0)->rowCount(), 2);
+        QCOMPARE(results->GetList(1)->rowCount(), 2);
+        QCOMPARE(results->GetList(2)->rowCount(), 2);
+        auto row = [&](int list, int r)
+        {
+            QStringList out;
+            for (int c = 0; c < results->GetList(list)->columnCount(); ++c)
+                out << results->GetList(list)->item(r, c)->text();
+            return out;
+        };
+        QCOMPARE(row(0, 0), QStringList({"Brake", "1", "1", "H1 = Overspeed",
+                                         "1.000e+00 Dollars/Train Mile"}));
+        QCOMPARE(row(0, 1).at(2), QString("3"));
+        QCOMPARE(row(1, 0), QStringList({"1", "1", "H1 = Overspeed", "HR1 = 1.000e-06 Per Train Mile",
+                                         "A11 = Collision", "C11 = 5.000e-01",
+                                         "AR11 = 1.000e-06 Per Train Mile"}));
+        QCOMPARE(row(2, 1), QStringList({"1", "3", "H3 = Rollaway", "HR3 = 1.000e-06 Per Train Mile",
+                                         "S31 = 1000000.00 Dollars",
+                                         "CR31 = 1.000e+00 Dollars/Train Mile"}));
+        QCOMPARE(f.Tree().SystemRun().m_HazardIndex, 3);
     }
 
     void showEventTreeNeedsAHazard()
