@@ -138,6 +138,8 @@ void CLeftView::OnRun()
 {
     m_Run->SetResultSink(m_App.m_pResultTabs);
     m_Run->OnRun();
+    if (m_App.m_pResultTabs)
+        m_App.m_pResultTabs->FitColumnsToRows();
 }
 
 void CLeftView::OnReport()
@@ -325,7 +327,10 @@ void CLeftView::OpenSystem(int sysId, const QString& name)
     }
     m_App.m_CurrentHazardId = 0;
     if (Frame())
+    {
         Frame()->SetTitleFor(name);
+        Frame()->FitSystemTreePane();
+    }
     if (m_App.m_pEventTreeTabs)
         m_App.m_pEventTreeTabs->SetActiveView(0);
 }

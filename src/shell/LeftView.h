@@ -63,6 +63,8 @@ public:
     static int KindOf(const QTreeWidgetItem* item);
     static int ValueOf(const QTreeWidgetItem* item);
     static QTreeWidgetItem* RootOf(QTreeWidgetItem* item);
+    // The width the widest label needs, indentation and picture included.
+    int ContentWidth() const { return sizeHintForColumn(0); }
     CSystemRun& SystemRun() const { return *m_Run; }
 
     int m_SelectedValue = 0;

@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusTipEvent>
 
@@ -284,6 +285,21 @@ void CMainFrame::OnClose()
         ResetTitle();
     }
     ClearFlags();
+}
+
+void CMainFrame::FitSystemTreePane()
+{
+    QList<int> sizes = m_Inner ? m_Inner->sizes() : QList<int>();
+    CLeftView* tree = m_App.m_pSystemTree;
+    if (sizes.size() != 2 || !tree)
+        return;
+    const int total = sizes[0] + sizes[1];
+    const int needed = tree->ContentWidth() + 2 * tree->frameWidth() +
+                       tree->verticalScrollBar()->sizeHint().width() + 8;
+    const int wanted = qMin(needed, total * 45 / 100);
+    if (total <= 0 || wanted <= sizes[0])
+        return;
+    m_Inner->setSizes({wanted, total - wanted});
 }
 
 void CMainFrame::SetTitleFor(const QString& label)

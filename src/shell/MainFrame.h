@@ -48,6 +48,9 @@ public:
     void SetTitleFor(const QString& label); // "Toravin Model Vozezur - " + label
     void ResetTitle();
 
+    // Widens the system tree's pane so that its labels can be read, up to a share of the window.
+    void FitSystemTreePane();
+
     // F1: the focused view's topic, or the help file.
     void ContextHelp();
 

@@ -104,6 +104,7 @@ int CShellStartup::Run(QApplication& app)
     {
         frame.showMaximized();
     }
+    QApplication::processEvents(); // lay the window out before a system is opened into it
 
     if (!options.openName.isEmpty() && !OpenByName(state, options.openName))
         std::fprintf(stderr, "QuillonToolSet: no system named \"%s\"\n",

@@ -13,11 +13,16 @@ private slots:
     {
         QTest::addColumn<QString>("topic");
         QTest::addColumn<QString>("page");
-        QTest::newRow("topic") << "helpoutput.chm::/RESULT OUTPUT.html" << "RESULT OUTPUT.html";
-        QTest::newRow("help file") << "helpoutput.chm" << "index.html";
-        QTest::newRow("missing page") << "helpoutput.chm::/NO SUCH PAGE.html" << "index.html";
-        QTest::newRow("outside the folder") << "helpoutput.chm::/../README.md" << "index.html";
-        QTest::newRow("sub folder") << "helpoutput.chm::/x/../SYSTEM.html" << "index.html";
+        QTest::newRow("topic") << "helpoutput.chm::/RESULT OUTPUT.html"
+                               << "RESULT OUTPUT.html";
+        QTest::newRow("help file") << "helpoutput.chm"
+                                   << "index.html";
+        QTest::newRow("missing page") << "helpoutput.chm::/NO SUCH PAGE.html"
+                                      << "index.html";
+        QTest::newRow("outside the folder") << "helpoutput.chm::/../README.md"
+                                            << "index.html";
+        QTest::newRow("sub folder") << "helpoutput.chm::/x/../SYSTEM.html"
+                                    << "index.html";
     }
     void pageOf()
     {
@@ -30,11 +35,11 @@ private slots:
     void shellPagesExist_data()
     {
         QTest::addColumn<QString>("page");
-        for (const char* p : {"index.html", "DISPALY PAGE.html", "MAIN WINDOW.html",
-                              "MIAN SCREEN WITH RESULTS.html", "RESULT OUTPUT.html",
-                              "ACCIDENT RATES.html", "COLLECTIVE RISKS.html", "LEFT VIEW.html",
-                              "OPEN SYSTEM.html", "SYSTEM.html", "ADD SUBSYSTEM.html",
-                              "ADD FUNCTION.html", "ADD HAZARD.html"})
+        for (const char* p :
+             {"index.html", "DISPALY PAGE.html", "MAIN WINDOW.html",
+              "MIAN SCREEN WITH RESULTS.html", "RESULT OUTPUT.html", "ACCIDENT RATES.html",
+              "COLLECTIVE RISKS.html", "LEFT VIEW.html", "OPEN SYSTEM.html", "SYSTEM.html",
+              "ADD SUBSYSTEM.html", "ADD FUNCTION.html", "ADD HAZARD.html"})
             QTest::newRow(p) << QString(p);
     }
     void shellPagesExist()

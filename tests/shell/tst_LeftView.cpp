@@ -68,8 +68,8 @@ private slots:
         QVERIFY(f.prompter.Messages().isEmpty());
         // Close and the four Recover flags are set, Run is not.
         QVERIFY(!f.frame.Flag(Run));
-        for (int id : {CloseSystem, RecoverSystem, RecoverHazard, RecoverEvent,
-                       RecoverSubsystemOrFunction})
+        for (int id :
+             {CloseSystem, RecoverSystem, RecoverHazard, RecoverEvent, RecoverSubsystemOrFunction})
             QVERIFY(f.frame.Flag(id));
         QVERIFY(f.Tree().Flag(CloseSystem));
         QVERIFY(f.Tree().Flag(RecoverSystem));
@@ -119,8 +119,8 @@ private slots:
         QTest::addColumn<QList<bool>>("flags");
         QTest::newRow("system") << "Brake (Version = 1)"
                                 << QList<bool>{true, true, true, true, true, true, true, true};
-        QTest::newRow("subsystem") << "Onboard"
-                                   << QList<bool>{true, false, true, true, true, true, true, true};
+        QTest::newRow("subsystem")
+            << "Onboard" << QList<bool>{true, false, true, true, true, true, true, true};
         QTest::newRow("function") << "Enforce"
                                   << QList<bool>{true, false, false, true, true, true, true, true};
         QTest::newRow("hazard") << "Overspeed"
@@ -296,20 +296,20 @@ private slots:
         const QString paste = "Paste                         Ctrl+P:%1";
         QTest::newRow("system") << "Brake (Version = 1)" << false
                                 << QStringList{"Subsystem...:1", "Function...:1", "Hazard...:1",
-                                               "Edit...:1", "Delete:1", run, report, copy.arg(0),
-                                               paste.arg(0)};
-        QTest::newRow("subsystem") << "Onboard" << true
-                                   << QStringList{"Subsystem...:0", "Function...:1", "Hazard...:1",
-                                                  "Edit...:1", "Delete:1", run, report,
-                                                  copy.arg(1), paste.arg(1)};
+                                               "Edit...:1",      "Delete:1",      run,
+                                               report,           copy.arg(0),     paste.arg(0)};
+        QTest::newRow("subsystem")
+            << "Onboard" << true << QStringList{"Subsystem...:0", "Function...:1", "Hazard...:1",
+                                                "Edit...:1",      "Delete:1",      run,
+                                                report,           copy.arg(1),     paste.arg(1)};
         QTest::newRow("function") << "Enforce" << false
                                   << QStringList{"Subsystem...:0", "Function...:0", "Hazard...:1",
-                                                 "Edit...:1", "Delete:1", run, report, copy.arg(1),
-                                                 paste.arg(0)};
+                                                 "Edit...:1",      "Delete:1",      run,
+                                                 report,           copy.arg(1),     paste.arg(0)};
         QTest::newRow("hazard") << "Overspeed" << true
                                 << QStringList{"Subsystem...:0", "Function...:0", "Hazard...:0",
-                                               "Edit...:1", "Delete:1", run, report, copy.arg(1),
-                                               paste.arg(1)};
+                                               "Edit...:1",      "Delete:1",      run,
+                                               report,           copy.arg(1),     paste.arg(1)};
     }
     void contextMenuByKind()
     {
@@ -343,11 +343,16 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("page");
-        QTest::newRow("system") << "Brake (Version = 1)" << "SYSTEM.html";
-        QTest::newRow("subsystem") << "Onboard" << "ADD SUBSYSTEM.html";
-        QTest::newRow("function") << "Enforce" << "ADD FUNCTION.html";
-        QTest::newRow("hazard") << "Overspeed" << "ADD HAZARD.html";
-        QTest::newRow("none") << "" << "LEFT VIEW.html";
+        QTest::newRow("system") << "Brake (Version = 1)"
+                                << "SYSTEM.html";
+        QTest::newRow("subsystem") << "Onboard"
+                                   << "ADD SUBSYSTEM.html";
+        QTest::newRow("function") << "Enforce"
+                                  << "ADD FUNCTION.html";
+        QTest::newRow("hazard") << "Overspeed"
+                                << "ADD HAZARD.html";
+        QTest::newRow("none") << ""
+                              << "LEFT VIEW.html";
     }
     void f1TopicsByKind()
     {
@@ -379,8 +384,8 @@ private slots:
         auto addHazardWithAccident = [&](const QString& name, const QString& accident)
         {
             const int haz = f.db.AddHazard(sys, name, 1e-6, 2.0);
-            const int root = f.db.AddEvent(haz, "Signal passed", 0, ParentAction::Root,
-                                           EventType::Event, 0.5);
+            const int root =
+                f.db.AddEvent(haz, "Signal passed", 0, ParentAction::Root, EventType::Event, 0.5);
             f.db.AddEvent(haz, accident, root, ParentAction::Yes, EventType::Accident, 0.0, 1.0,
                           1000000.0f);
         };
@@ -414,12 +419,12 @@ private slots:
         QCOMPARE(row(0, 0), QStringList({"Brake", "1", "1", "H1 = Overspeed",
                                          "1.000e+00 Dollars/Train Mile"}));
         QCOMPARE(row(0, 1).at(2), QString("3"));
-        QCOMPARE(row(1, 0), QStringList({"1", "1", "H1 = Overspeed", "HR1 = 1.000e-06 Per Train Mile",
-                                         "A11 = Collision", "C11 = 5.000e-01",
-                                         "AR11 = 1.000e-06 Per Train Mile"}));
-        QCOMPARE(row(2, 1), QStringList({"1", "3", "H3 = Rollaway", "HR3 = 1.000e-06 Per Train Mile",
-                                         "S31 = 1000000.00 Dollars",
-                                         "CR31 = 1.000e+00 Dollars/Train Mile"}));
+        QCOMPARE(row(1, 0), QStringList({"1", "1", "H1 = Overspeed",
+                                         "HR1 = 1.000e-06 Per Train Mile", "A11 = Collision",
+                                         "C11 = 5.000e-01", "AR11 = 1.000e-06 Per Train Mile"}));
+        QCOMPARE(row(2, 1),
+                 QStringList({"1", "3", "H3 = Rollaway", "HR3 = 1.000e-06 Per Train Mile",
+                              "S31 = 1000000.00 Dollars", "CR31 = 1.000e+00 Dollars/Train Mile"}));
         QCOMPARE(f.Tree().SystemRun().m_HazardIndex, 3);
     }
 

@@ -85,10 +85,9 @@ private slots:
         QCOMPARE(tips, (QStringList{" Add New System", "Open system List", " Add Hazard",
                                     " Add Subsystem", " Add Function", " Edit", " Delete", "Run",
                                     " Risk Assessment Report", "Help"}));
-        QCOMPARE(statusTexts,
-                 (QStringList{"Add New system", "Open System", "Add Hazard Details", "Add Subsystem",
-                              "Add Function", "Edit ", "Delete", "Run system",
-                              "Risk Assessment Report", "Help"}));
+        QCOMPARE(statusTexts, (QStringList{"Add New system", "Open System", "Add Hazard Details",
+                                           "Add Subsystem", "Add Function", "Edit ", "Delete",
+                                           "Run system", "Risk Assessment Report", "Help"}));
         QCOMPARE(f.frame.Action(Run)->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(f.frame.Action(Delete)->shortcut(), QKeySequence(Qt::Key_Delete));
         QCOMPARE(f.frame.Action(Copy)->shortcut(), QKeySequence("Ctrl+C"));
@@ -181,8 +180,8 @@ private slots:
         QCOMPARE(f.RightTabs().currentIndex(), 1);
         for (int id : CMainFrame::FlagIds())
             QVERIFY(!f.frame.Flag(id));
-        for (int id : {Edit, Delete, AddHazard, AddFunction, AddSubsystem, Run, Report,
-                       CloseSystem, RecoverSystem})
+        for (int id : {Edit, Delete, AddHazard, AddFunction, AddSubsystem, Run, Report, CloseSystem,
+                       RecoverSystem})
             QVERIFY(!f.Tree().Flag(id));
         QVERIFY(f.Tree().Flag(AddNewSystem));
         // The Recover entries stay disabled until a system is opened again.
@@ -214,8 +213,10 @@ private slots:
         QVERIFY(bar->Pane(1)->minimumWidth() >= 200);
         QVERIFY(bar->Clock()->isActive());
         QCOMPARE(bar->Clock()->interval(), 1000);
-        QVERIFY(QRegularExpression("^\\d\\d/\\d\\d/\\d{4} $").match(bar->Pane(2)->text()).hasMatch());
-        QVERIFY(QRegularExpression("^\\d\\d:\\d\\d :\\d\\d $").match(bar->Pane(3)->text()).hasMatch());
+        QVERIFY(
+            QRegularExpression("^\\d\\d/\\d\\d/\\d{4} $").match(bar->Pane(2)->text()).hasMatch());
+        QVERIFY(
+            QRegularExpression("^\\d\\d:\\d\\d :\\d\\d $").match(bar->Pane(3)->text()).hasMatch());
         const QDateTime when(QDate(2026, 3, 7), QTime(9, 5, 4));
         QCOMPARE(CMainStatusBar::DateText(when), QString("03/07/2026 "));
         QCOMPARE(CMainStatusBar::TimeText(when), QString("09:05 :04 "));
@@ -241,8 +242,8 @@ private slots:
         QTest::newRow("help file") << HelpFile << "index.html" << QStringList{};
         QTest::newRow("contents") << HelpContents << "DISPALY PAGE.html" << QStringList{};
         QTest::newRow("index") << HelpIndex << "index.html" << QStringList{};
-        QTest::newRow("toolbar help") << Help << "index.html"
-                                      << QStringList{"Opens the help file.........."};
+        QTest::newRow("toolbar help")
+            << Help << "index.html" << QStringList{"Opens the help file.........."};
     }
     void helpCommands()
     {
@@ -298,7 +299,8 @@ private slots:
         QTimer::singleShot(0, this,
                            [&]
                            {
-                               auto* dlg = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+                               auto* dlg =
+                                   qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
                                if (!dlg)
                                    return;
                                title = dlg->windowTitle();

@@ -104,7 +104,8 @@ private slots:
         QCOMPARE(f.prompter.Messages(), QStringList{"Please select a record from the list"});
         QCOMPARE(f.prompter.entries.first().icon, CPrompter::Icon::Warning);
         QCOMPARE(f.prompter.entries.first().caption, QString("Toravin Model Vozezur"));
-        QCOMPARE(f.prompter.StatusTexts(), QStringList{"Please select a record from the list......"});
+        QCOMPARE(f.prompter.StatusTexts(),
+                 QStringList{"Please select a record from the list......"});
         QCOMPARE(dlg.SelectedId(), 0);
     }
 

@@ -92,3 +92,13 @@ void CResultListView::AppendRow(const QStringList& texts)
         setItem(row, col, item);
     }
 }
+
+void CResultListView::WidenColumnsToContents()
+{
+    for (int col = 0; col < columnCount(); ++col)
+    {
+        const int wanted = sizeHintForColumn(col) + 8;
+        if (wanted > columnWidth(col))
+            setColumnWidth(col, wanted);
+    }
+}

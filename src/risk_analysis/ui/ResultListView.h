@@ -19,6 +19,8 @@ public:
     // Appends one row; the texts go into the columns in their logical order.
     void AppendRow(const QStringList& texts);
     void ClearRows() { setRowCount(0); }
+    // Columns only ever grow, so the set-up widths stay the smallest.
+    void WidenColumnsToContents();
 
 private:
     struct Column

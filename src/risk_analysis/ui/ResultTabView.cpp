@@ -55,6 +55,12 @@ void CResultTabView::AddCollectiveRiskRow(const ResultRow& row)
                                            row.RateText, row.CostText, row.RiskText});
 }
 
+void CResultTabView::FitColumnsToRows()
+{
+    for (CResultListView* list : m_Lists)
+        list->WidenColumnsToContents();
+}
+
 QString CResultTabView::OnContextHelp()
 {
     if (tabBar()->hasFocus())

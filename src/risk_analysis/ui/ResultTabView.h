@@ -34,6 +34,9 @@ public:
 
     QString OnContextHelp() override;
 
+    // Widens columns whose texts are longer than the column (once a run has filled the lists).
+    void FitColumnsToRows();
+
 private:
     std::function<QString()> m_SystemName;
     CResultListView* m_Lists[3] = {nullptr, nullptr, nullptr};

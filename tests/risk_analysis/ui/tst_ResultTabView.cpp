@@ -62,18 +62,23 @@ private slots:
                                 << QStringList{"System Name", "Version", "Hazard Number",
                                                "Hazard Name(Hj)", "Total Collective Risk"}
                                 << QList<int>{120, 60, 100, 180, 160};
-        QTest::newRow("accident rates")
-            << 1 << "Accident Rates"
-            << QStringList{"Version", "Hazard Number", "Hazard Name(Hj)",
-                           "Initial Hazard Rate(HRj)", "Accident(Ajk)",
-                           "Accident Probability(Cjk)", "Accident Rate(ARjk)"}
-            << QList<int>{50, 100, 190, 170, 200, 110, 180};
-        QTest::newRow("collective risks")
-            << 2 << "Collective Risks"
-            << QStringList{"Version", "Hazard Number", "Hazard Name(Hj)",
-                           "Initial Hazard Rate(HRj)", "Adjusted Cost Per Mile",
-                           "Collective risk(CRjk)"}
-            << QList<int>{50, 100, 190, 170, 105, 190};
+        QTest::newRow("accident rates") << 1 << "Accident Rates"
+                                        << QStringList{"Version",
+                                                       "Hazard Number",
+                                                       "Hazard Name(Hj)",
+                                                       "Initial Hazard Rate(HRj)",
+                                                       "Accident(Ajk)",
+                                                       "Accident Probability(Cjk)",
+                                                       "Accident Rate(ARjk)"}
+                                        << QList<int>{50, 100, 190, 170, 200, 110, 180};
+        QTest::newRow("collective risks") << 2 << "Collective Risks"
+                                          << QStringList{"Version",
+                                                         "Hazard Number",
+                                                         "Hazard Name(Hj)",
+                                                         "Initial Hazard Rate(HRj)",
+                                                         "Adjusted Cost Per Mile",
+                                                         "Collective risk(CRjk)"}
+                                          << QList<int>{50, 100, 190, 170, 105, 190};
     }
     void columns()
     {
@@ -107,13 +112,13 @@ private slots:
         tabs.AddResultRow(r);
         systemName = "Other";
         tabs.AddResultRow(r);
-        QCOMPARE(RowTexts(*tabs.GetList(0), 0),
-                 QStringList({"Brake", "2", "1", "H1 = Overspeed", "1.000e+00 Dollars/Train Mile"}));
+        QCOMPARE(RowTexts(*tabs.GetList(0), 0), QStringList({"Brake", "2", "1", "H1 = Overspeed",
+                                                             "1.000e+00 Dollars/Train Mile"}));
         QCOMPARE(tabs.GetList(0)->item(1, 0)->text(), QString("Other"));
-        QCOMPARE(RowTexts(*tabs.GetList(1), 0),
-                 QStringList({"2", "1", "H1 = Overspeed", "HR1 = 1.000e-06 Per Train Mile",
-                              "A11 = Collision", "C11 = 5.000e-01",
-                              "AR11 = 1.000e-06 Per Train Mile"}));
+        QCOMPARE(
+            RowTexts(*tabs.GetList(1), 0),
+            QStringList({"2", "1", "H1 = Overspeed", "HR1 = 1.000e-06 Per Train Mile",
+                         "A11 = Collision", "C11 = 5.000e-01", "AR11 = 1.000e-06 Per Train Mile"}));
         QCOMPARE(RowTexts(*tabs.GetList(2), 0),
                  QStringList({"2", "1", "H1 = Overspeed", "HR1 = 1.000e-06 Per Train Mile",
                               "S11 = 1000000.00 Dollars", "CR11 = 1.000e+00 Dollars/Train Mile"}));
