@@ -10,6 +10,7 @@
 #include "shell/FlashWindow.h"
 #include "shell/GuiPrompter.h"
 #include "shell/MainStatusBar.h"
+#include "shell/ShellStartup.h"
 
 #include <QAction>
 #include <QLabel>
@@ -318,6 +319,21 @@ private slots:
         QCOMPARE(splash.Timer()->interval(), 4000);
         QVERIFY(splash.Timer()->isActive());
         QVERIFY(splash.Timer()->isSingleShot());
+    }
+
+    void openByNameSelectsTheLatestVersion()
+    {
+        CShellFixture f;
+        QVERIFY(f.ready);
+        const int v1 = f.db.AddSystem("Brake", 1);
+        const int v2 = f.db.AddSystem("Brake", 2);
+        QVERIFY(!CShellStartup::OpenByName(f.app, "Nothing"));
+        QVERIFY(CShellStartup::OpenByName(f.app, "Brake"));
+        QCOMPARE(f.app.m_OpenSystemName, QString("Brake"));
+        QCOMPARE(CLeftView::ValueOf(f.Tree().currentItem()), v2);
+        QCOMPARE(f.app.m_OpenSystemId, v2);
+        QVERIFY(f.frame.IsCommandEnabled(Run));
+        Q_UNUSED(v1);
     }
 
     void startUpFailsWithoutDatabases()

@@ -132,6 +132,18 @@ private slots:
         QVERIFY(!tabs.GetList(3));
     }
 
+    void columnsWidenToLongTextsOnly()
+    {
+        CResultTabView tabs([] { return QString("A system name far longer than its column"); });
+        ResultRow r = SampleRow();
+        r.VersionText = "1";
+        tabs.AddResultRow(r);
+        tabs.FitColumnsToRows();
+        CResultListView* list = tabs.GetList(0);
+        QVERIFY(list->columnWidth(0) > 120);
+        QCOMPARE(list->columnWidth(1), 60); // "1" fits: the set-up width stays
+    }
+
     void reorderingColumnsChangesOnlyTheDisplay()
     {
         CResultTabView tabs([] { return QString("Brake"); });
