@@ -67,7 +67,7 @@ bool CMainFrame::Create()
         CPrompter::Message(QStringLiteral("Error: Unable to create timer."));
         return false;
     }
-    m_Actions = new CCommandActions(this);
+    m_Actions = std::make_unique<CCommandActions>(this);
     m_Actions->BuildToolBar();
     m_Actions->BuildMenus();
     for (int id : m_Actions->Ids())

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class CCommandActions;
 class CCommandTarget;
@@ -71,7 +72,7 @@ private:
     void OnFocusChanged(QWidget* old, QWidget* now);
 
     CQuillonToolSetApp& m_App;
-    CCommandActions* m_Actions = nullptr;
+    std::unique_ptr<CCommandActions> m_Actions;
     CMainStatusBar* m_StatusBar = nullptr;
     QSplitter* m_Outer = nullptr;
     QSplitter* m_Inner = nullptr;
