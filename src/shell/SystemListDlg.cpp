@@ -8,9 +8,11 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 CSystemListDlg::CSystemListDlg(CQuillonToolSetApp& app, QWidget* parent)
     : QDialog(parent), m_App(app), m_List(new QTableWidget(this)),
@@ -31,6 +33,12 @@ CSystemListDlg::CSystemListDlg(CQuillonToolSetApp& app, QWidget* parent)
     m_Cancel->setToolTip(QStringLiteral("Closes the Window"));
     m_Help->setToolTip(QStringLiteral("Displays System List Dialog Help Information"));
     m_Open->setDefault(true);
+    // Pop-up help of each control, shown by F1 on it.
+    m_Open->setWhatsThis(QStringLiteral("Opens the selected system in the system tree."));
+    m_List->setWhatsThis(QStringLiteral("The existing systems, one row per system name. Select "
+                                        "one row and press Open, or double-click it."));
+    m_Cancel->setWhatsThis(QStringLiteral("Closes the window without opening a system."));
+    m_Help->setWhatsThis(QStringLiteral("Shows the help page of this window."));
 
     m_List->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_List->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -114,6 +122,18 @@ void CSystemListDlg::Fill()
             m_List->setItem(row, col, new QTableWidgetItem(texts[col]));
         ++row;
     }
+}
+
+void CSystemListDlg::keyPressEvent(QKeyEvent* event)
+{
+    QWidget* control = focusWidget();
+    if (event->key() == Qt::Key_F1 && control && !control->whatsThis().isEmpty())
+    {
+        QWhatsThis::showText(control->mapToGlobal(control->rect().center()), control->whatsThis(),
+                             control);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CSystemListDlg::OnOpen()

@@ -30,6 +30,9 @@ public slots:
     void OnCancel();
     void OnHelp();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Fill();
 
