@@ -80,7 +80,8 @@ QStringList CDocxReader::Paragraphs(const QByteArray& xml)
                 current += reader.readElementText();
             else if (name == u"tab")
                 current += QLatin1Char('\t');
-            else if (name == u"br")
+            else if (name == u"br" &&
+                     reader.attributes().value(W, QStringLiteral("type")) != u"page")
                 current += QLatin1Char('\n');
             else if (name == u"tbl")
                 paragraphs << QStringLiteral("[table]");

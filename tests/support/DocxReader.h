@@ -17,7 +17,8 @@ public:
     QByteArray Part(const QString& name) const { return m_Parts.value(name); }
     QString Text(const QString& name) const { return QString::fromUtf8(Part(name)); }
 
-    // The texts of a WordprocessingML part in document order: one entry per paragraph (tabs as
+    // The texts of a WordprocessingML part in document order: one entry per paragraph (page
+    // breaks left out, tabs as
     // "\t", line breaks as "\n", fields as their shown text), each table as "[table]" followed
     // by its cells' paragraphs and closed by "[/table]".
     static QStringList Paragraphs(const QByteArray& xml);
