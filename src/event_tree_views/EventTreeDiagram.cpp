@@ -216,9 +216,9 @@ double CEventTreeDiagram::PathProbability(int parentId, int branch) const
 
 void CEventTreeDiagram::Fill(Node& parent, int parentId, int branch, int level)
 {
-    std::vector<std::unique_ptr<Node>>& target =
-        parent.NodeKind == Node::Kind::Hazard ? parent.Children
-                                              : (branch == 1 ? parent.Yes : parent.No);
+    std::vector<std::unique_ptr<Node>>& target = parent.NodeKind == Node::Kind::Hazard
+                                                     ? parent.Children
+                                                     : (branch == 1 ? parent.Yes : parent.No);
     const QList<int> children = m_Tree->LiveChildren.value({parentId, branch});
     if (children.isEmpty())
     {
@@ -240,7 +240,8 @@ void CEventTreeDiagram::Fill(Node& parent, int parentId, int branch, int level)
             const double probability = PathProbability(row.Event_ParentID, row.Event_ParentAction);
             m_Sum += probability;
             node->NodeKind = Node::Kind::Accident;
-            node->Label = QStringLiteral("%1 (%2)").arg(row.Event_Name, ProbabilityText(probability));
+            node->Label =
+                QStringLiteral("%1 (%2)").arg(row.Event_Name, ProbabilityText(probability));
             target.push_back(std::move(node));
         }
         else
@@ -284,8 +285,7 @@ QList<CEventTreeDiagram::Shape> CEventTreeDiagram::Layout() const
     if (!m_Root)
         return shapes;
     const bool showSafeEnds = m_ResultsValid && *m_ResultsValid;
-    const QString safeLabel =
-        QStringLiteral("SafeState (prob=%1)").arg(ProbabilityText(1 - m_Sum));
+    const QString safeLabel = QStringLiteral("SafeState (prob=%1)").arg(ProbabilityText(1 - m_Sum));
     const QFontMetrics normal(DiagramFont(false));
     const QFontMetrics large(DiagramFont(true));
     const int D = m_Depth;
@@ -363,8 +363,8 @@ QList<CEventTreeDiagram::Shape> CEventTreeDiagram::Layout() const
             if (showSafeEnds)
             {
                 const qint64 length = qMax<qint64>(0, qint64(D - d) * LevelStep + 35);
-                for (const auto& [empty, branchY] : {std::pair{!yesChild, y - 40},
-                                                     std::pair{!noChild, y + 40}})
+                for (const auto& [empty, branchY] :
+                     {std::pair{!yesChild, y - 40}, std::pair{!noChild, y + 40}})
                 {
                     if (!empty)
                         continue;
@@ -427,8 +427,8 @@ QSize CEventTreeDiagram::Size() const
         {
             // Only as much of the box as its wrapped text fills.
             const QFontMetrics& metrics = shape.LargeFont ? large : normal;
-            const QRect used = metrics.boundingRect(QRect(rect.topLeft(), QSize(LabelWidth, 100000)),
-                                                    Qt::TextWordWrap, shape.Text);
+            const QRect used = metrics.boundingRect(
+                QRect(rect.topLeft(), QSize(LabelWidth, 100000)), Qt::TextWordWrap, shape.Text);
             rect.setHeight(qBound(1, used.height(), LabelHeight));
         }
         right = qMax(right, rect.right() + 1);

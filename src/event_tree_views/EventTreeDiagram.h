@@ -36,8 +36,8 @@ public:
             HazardIcon
         };
         Kind ShapeKind = Kind::Line;
-        QRect Rect;       // the box, ellipse, circle, icon or text's rectangle
-        QPoint From, To;  // lines
+        QRect Rect;      // the box, ellipse, circle, icon or text's rectangle
+        QPoint From, To; // lines
         QString Text;
         bool LargeFont = false;
         QColor Colour = Qt::black;
@@ -58,8 +58,8 @@ public:
 
     bool IsEmpty() const;
     int HazardId() const { return m_HazardId; }
-    int Depth() const { return m_Depth; }  // D
-    double Sum() const { return m_Sum; }   // the accidents' path probabilities
+    int Depth() const { return m_Depth; } // D
+    double Sum() const { return m_Sum; }  // the accidents' path probabilities
     // The hidden tree's labels in tree order, one per item (for tests and the view's tooltips).
     QStringList ItemLabels() const;
 
