@@ -3,6 +3,8 @@
 #include "common/ApplicationState.h"
 #include "common/DataPaths.h"
 #include "model_store/ModelDatabase.h"
+#include "risk_analysis/ProbabilityText.h"
+#include "risk_analysis/RunResultsValid.h"
 
 #include <QDir>
 #include <QFont>
@@ -27,55 +29,28 @@ const QColor SafeGreen(0, 170, 0);
 const QColor LightEdge(200, 200, 200);
 const QColor DarkEdge(100, 100, 100);
 
-bool g_NoRunYet = false;
-
-// Tree labels show probabilities with six decimals at most and no trailing zeros.
-QString ProbabilityText(double probability)
-{
-    QString text = QString::asprintf("%f", probability);
-    if (text == QLatin1String("1.000000"))
-        return QStringLiteral("1");
-    if (text == QLatin1String("0.000000") || text == QLatin1String("-0.000000"))
-        return QStringLiteral("0");
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text;
-}
-
 QString BranchProbabilityText(double probability)
 {
     if (probability == 1.0)
         return QStringLiteral("(1)");
     if (probability == 0.0)
         return QStringLiteral("(0)");
-    return QLatin1Char('(') + ProbabilityText(probability) + QLatin1Char(')');
+    return QLatin1Char('(') + FormatProbabilityText(probability) + QLatin1Char(')');
 }
 
 // The diagram's fonts are given by their cell height (ascent plus descent) in pixels, as the
 // drawing has always sized them; Liberation Sans stands in for Arial with the same metrics.
 QFont DiagramFont(bool large)
 {
-    static const QFont fonts[2] = {[]
-                                   {
-                                       QFont font(QStringLiteral("Arial"));
-                                       font.setPixelSize(13);
-                                       const int height = QFontMetrics(font).height();
-                                       if (height > 13)
-                                           font.setPixelSize(qMax(1, qRound(13.0 * 13 / height)));
-                                       return font;
-                                   }(),
-                                   []
-                                   {
-                                       QFont font(QStringLiteral("Arial"));
-                                       font.setPixelSize(15);
-                                       const int height = QFontMetrics(font).height();
-                                       if (height > 15)
-                                           font.setPixelSize(qMax(1, qRound(15.0 * 15 / height)));
-                                       return font;
-                                   }()};
-    return fonts[large ? 1 : 0];
+    const int cellHeight = large ? 15 : 13;
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting); // even letter spacing without smoothing
+    font.setPixelSize(cellHeight);
+    const int height = QFontMetrics(font).height();
+    if (height > cellHeight)
+        font.setPixelSize(qMax(1, qRound(double(cellHeight) * cellHeight / height)));
+    return font;
 }
 
 int Clamp(qint64 value)
@@ -123,7 +98,7 @@ struct CEventTreeDiagram::Tree
 };
 
 CEventTreeDiagram::CEventTreeDiagram(CApplicationState& state)
-    : m_State(state), m_Tree(std::make_unique<Tree>()), m_ResultsValid(&g_NoRunYet)
+    : m_State(state), m_Tree(std::make_unique<Tree>()), m_ResultsValid(&g_RunResultsValid)
 {
 }
 
@@ -241,7 +216,7 @@ void CEventTreeDiagram::Fill(Node& parent, int parentId, int branch, int level)
             m_Sum += probability;
             node->NodeKind = Node::Kind::Accident;
             node->Label =
-                QStringLiteral("%1 (%2)").arg(row.Event_Name, ProbabilityText(probability));
+                QStringLiteral("%1 (%2)").arg(row.Event_Name, FormatProbabilityText(probability));
             target.push_back(std::move(node));
         }
         else
@@ -262,7 +237,8 @@ QStringList CEventTreeDiagram::ItemLabels() const
     QStringList labels;
     if (!m_Root)
         return labels;
-    const QString safe = QStringLiteral("SafeState (prob=%1)").arg(ProbabilityText(1 - m_Sum));
+    const QString safe =
+        QStringLiteral("SafeState (prob=%1)").arg(FormatProbabilityText(1 - m_Sum));
     std::vector<const Node*> stack{m_Root.get()};
     while (!stack.empty())
     {
@@ -285,9 +261,9 @@ QList<CEventTreeDiagram::Shape> CEventTreeDiagram::Layout() const
     if (!m_Root)
         return shapes;
     const bool showSafeEnds = m_ResultsValid && *m_ResultsValid;
-    const QString safeLabel = QStringLiteral("SafeState (prob=%1)").arg(ProbabilityText(1 - m_Sum));
+    const QString safeLabel =
+        QStringLiteral("SafeState (prob=%1)").arg(FormatProbabilityText(1 - m_Sum));
     const QFontMetrics normal(DiagramFont(false));
-    const QFontMetrics large(DiagramFont(true));
     const int D = m_Depth;
 
     auto line = [&](qint64 x1, qint64 y1, qint64 x2, qint64 y2)
@@ -395,7 +371,6 @@ QList<CEventTreeDiagram::Shape> CEventTreeDiagram::Layout() const
         }
     };
     draw(*m_Root, 10, 40 * Power2(D - 1) + 30, 0);
-    Q_UNUSED(large);
     return shapes;
 }
 
@@ -444,7 +419,9 @@ void CEventTreeDiagram::Paint(QPainter& painter, const QPoint& origin) const
     painter.save();
     painter.translate(origin);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    // Crisp, unsmoothed text and lines, as the diagram has always looked; it also keeps the
+    // picture to a few colours, which makes the report's copy small.
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
     const QPen linePen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     const QFont normal = DiagramFont(false);
     const QFont large = DiagramFont(true);
@@ -540,7 +517,7 @@ QImage CEventTreeDiagram::Render() const
     return image;
 }
 
-bool CEventTreeDiagram::SavePicture(QString* error) const
+bool CEventTreeDiagram::SavePicture(QString* error, QImage* written) const
 {
     auto fail = [&](const QString& reason)
     {
@@ -559,5 +536,7 @@ bool CEventTreeDiagram::SavePicture(QString* error) const
     if (image.isNull() || !file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") ||
         !file.commit())
         return fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    if (written)
+        *written = image;
     return true;
 }

@@ -63,8 +63,8 @@ public:
     // The hidden tree's labels in tree order, one per item (for tests and the view's tooltips).
     QStringList ItemLabels() const;
 
-    // Where a safe end's circle and label come from: the results-valid flag of the last run.
-    // The flag is read at every layout.
+    // Safe ends are drawn while the flag says the last run's results are valid; the flag is
+    // g_RunResultsValid unless a test sets another. It is read at every layout.
     void SetResultsValidFlag(const bool* flag) { m_ResultsValid = flag; }
 
     // The shapes of the diagram as it paints now.
@@ -81,7 +81,8 @@ public:
     // Writes Render() as a Windows bitmap to EventTree/<Haz_ID>.bmp under the data folder,
     // making the folder when it is missing and replacing any older file. False, with the
     // reason, when there is nothing to draw or the file cannot be written.
-    bool SavePicture(QString* error = nullptr) const;
+    // The picture written is handed back through `written` when given.
+    bool SavePicture(QString* error = nullptr, QImage* written = nullptr) const;
 
     static constexpr int MaxPictureSide = 8000;
 

@@ -608,8 +608,13 @@ QByteArray CDocxWriter::Package(const CReportDocument& document, QString* error)
         zip_source_t* source =
             zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
         const QByteArray utf8Name = name.toUtf8();
-        if (!source || zip_file_add(archive, utf8Name.constData(), source,
-                                    ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0)
+        const zip_int64_t index = source ? zip_file_add(archive, utf8Name.constData(), source,
+                                                        ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8)
+                                         : -1;
+        // PNG is compressed already: storing it saves the time of deflating it again.
+        if (index >= 0 && name.endsWith(QLatin1String(".png")))
+            zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_STORE, 0);
+        if (index < 0)
         {
             const QString reason = QString::fromUtf8(zip_strerror(archive));
             if (source)

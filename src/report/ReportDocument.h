@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -66,6 +67,7 @@ public:
     // embedded as PNG and scaled down to fit the text area. False, with the reason, when the
     // file cannot be read.
     bool InsertPicture(const QString& fileName, QString* error = nullptr);
+    bool InsertPicture(const QImage& image, QString* error = nullptr);
     Position InsertionPoint() const;
     // Adds a table of rows x columns at the position; its cells start with the formatting of
     // the insertion point. A position at the start of a paragraph puts the table before it;
