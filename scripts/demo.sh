@@ -15,3 +15,4 @@ mkdir -p demo
 "$BUILD_DIR/src/quillon" --data demo demo
 "$BUILD_DIR/src/quillon" --data demo systems
 "$BUILD_DIR/src/quillon" --data demo run "Onboard Braking and Train Separation Protection"
+"$BUILD_DIR/src/quillon" --data demo report "Onboard Braking and Train Separation Protection"

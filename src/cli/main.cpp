@@ -3,14 +3,15 @@
 #include "common/DataPaths.h"
 #include "common/Prompter.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 // The commands, each defined in its own file as g_<Name>Command. Add a command with one line.
 #define QUILLON_CLI_COMMANDS(X)                                                                    \
     X(Init)                                                                                        \
     X(Systems)                                                                                     \
     X(Demo)                                                                                        \
-    X(Run)
+    X(Run)                                                                                         \
+    X(Report)
 
 #define QUILLON_DECLARE_COMMAND(Name) extern const CCliCommand g_##Name##Command;
 #define QUILLON_LIST_COMMAND(Name) &g_##Name##Command,
@@ -27,11 +28,27 @@ QString Usage()
         text += QStringLiteral("\n  ") + QString::fromUtf8(command->usage);
     return text;
 }
+
+QtMessageHandler g_QtHandler = nullptr;
+
+// Qt's note about a missing XDG_RUNTIME_DIR means nothing to a program that never opens a
+// window; it would only clutter the messages that scripts read on stderr.
+void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (g_QtHandler)
+        g_QtHandler(type, context, text);
+}
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The report draws its pictures with fonts, which needs the GUI application; the program
+    // never shows a window, so it runs the same with or without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_QtHandler = qInstallMessageHandler(FilterQtMessages);
+    QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
 
     while (!args.isEmpty() && args.first().startsWith(QStringLiteral("--")))
