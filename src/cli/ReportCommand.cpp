@@ -25,37 +25,15 @@ int Usage()
 // The run's messages and the report's go to stderr as for quillon run.
 int Report(const QStringList& args)
 {
-    QString name;
-    QString output;
-    int version = -1;
-    for (qsizetype i = 0; i < args.size(); ++i)
-    {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--version") && i + 1 < args.size())
-        {
-            bool ok = false;
-            version = args[++i].toInt(&ok);
-            if (!ok || version < 0)
-                return Usage();
-        }
-        else if (arg == QLatin1String("--output") && i + 1 < args.size())
-        {
-            output = args[++i];
-            if (output.isEmpty())
-                return Usage();
-        }
-        else if (name.isEmpty() && !arg.startsWith(QLatin1String("--")))
-            name = arg;
-        else
-            return Usage();
-    }
-    if (name.isEmpty())
+    CSystemArgs parsed;
+    if (!ParseSystemArgs(args, {QStringLiteral("--output")}, parsed))
         return Usage();
+    const QString output = parsed.options.value(QStringLiteral("--output"));
 
     CApplicationState state;
     if (!CCliCommand::OpenDatabases(state))
         return 1;
-    if (const int status = OpenSystemVersion(state, name, version))
+    if (const int status = OpenSystemVersion(state, parsed.name, parsed.version))
         return status;
 
     CSystemRun run(state);

@@ -30,38 +30,18 @@ int Usage()
 // 2 when there is no such live system version, 1 when a database cannot be opened.
 int Run(const QStringList& args)
 {
-    QString name;
-    QString format = QStringLiteral("text");
-    int version = -1;
-    for (qsizetype i = 0; i < args.size(); ++i)
-    {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--version") && i + 1 < args.size())
-        {
-            bool ok = false;
-            version = args[++i].toInt(&ok);
-            if (!ok)
-                return Usage();
-        }
-        else if (arg == QLatin1String("--format") && i + 1 < args.size())
-        {
-            format = args[++i];
-            if (format != QLatin1String("text") && format != QLatin1String("json"))
-                return Usage();
-        }
-        else if (name.isEmpty() && !arg.startsWith(QLatin1String("--")))
-            name = arg;
-        else
-            return Usage();
-    }
-    if (name.isEmpty())
+    CSystemArgs parsed;
+    if (!ParseSystemArgs(args, {QStringLiteral("--format")}, parsed))
+        return Usage();
+    const QString format = parsed.options.value(QStringLiteral("--format"), QStringLiteral("text"));
+    if (format != QLatin1String("text") && format != QLatin1String("json"))
         return Usage();
 
     CApplicationState state;
     if (!CCliCommand::OpenDatabases(state))
         return 1;
 
-    if (const int status = OpenSystemVersion(state, name, version))
+    if (const int status = OpenSystemVersion(state, parsed.name, parsed.version))
         return status;
     CResultPrinter printer(state);
     CSystemRun run(state, &printer);

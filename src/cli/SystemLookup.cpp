@@ -30,3 +30,31 @@ int OpenSystemVersion(CApplicationState& state, const QString& name, int version
     state.m_OpenSystemName = chosen->Sys_Name;
     return 0;
 }
+
+bool ParseSystemArgs(const QStringList& args, const QStringList& valueOptions, CSystemArgs& out)
+{
+    for (qsizetype i = 0; i < args.size(); ++i)
+    {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("--version") && hasValue)
+        {
+            bool ok = false;
+            out.version = args[++i].toInt(&ok);
+            if (!ok || out.version < 0)
+                return false;
+        }
+        else if (valueOptions.contains(arg) && hasValue)
+        {
+            const QString value = args[++i];
+            if (value.isEmpty())
+                return false;
+            out.options.insert(arg, value);
+        }
+        else if (out.name.isEmpty() && !arg.startsWith(QLatin1String("--")))
+            out.name = arg;
+        else
+            return false;
+    }
+    return !out.name.isEmpty();
+}

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 class CApplicationState;
 
@@ -9,3 +11,13 @@ class CApplicationState;
 // store failed (its message already shown), 2 when there is no such live system version (with
 // its message shown).
 int OpenSystemVersion(CApplicationState& state, const QString& name, int version);
+
+// The arguments of a command that works on one system version: NAME [--version N] and the
+// value options the command names (for example --output FILE). False on anything else.
+struct CSystemArgs
+{
+    QString name;
+    int version = -1; // -1: the highest live version
+    QMap<QString, QString> options;
+};
+bool ParseSystemArgs(const QStringList& args, const QStringList& valueOptions, CSystemArgs& out);
