@@ -5,10 +5,13 @@
 QString CVantrelOptions::Usage()
 {
     return QStringLiteral("Usage: Vantrel [--cause-code-dir DIR] [--railroad-dir DIR] [--dump]\n"
+                          "               [--screenshot FILE]\n"
                           "  --cause-code-dir DIR  cause-code workbooks (default \"Cause Code "
                           "Excel\")\n"
                           "  --railroad-dir DIR    railroad workbooks (default \"RailRoad\")\n"
-                          "  --dump                print the scanned records and exit\n");
+                          "  --dump                print the scanned records and exit\n"
+                          "  --screenshot FILE     write a PNG of the window after the scan and "
+                          "exit\n");
 }
 
 bool CVantrelOptions::Parse(const QStringList& arguments, CVantrelOptions* options, QString* error,
@@ -32,16 +35,26 @@ bool CVantrelOptions::Parse(const QStringList& arguments, CVantrelOptions* optio
             value = arg.mid(eq + 1);
             hasValue = true;
         }
-        if (name == QLatin1String("--cause-code-dir") || name == QLatin1String("--railroad-dir"))
+        const bool isDir =
+            name == QLatin1String("--cause-code-dir") || name == QLatin1String("--railroad-dir");
+        if (isDir || name == QLatin1String("--screenshot"))
         {
             if (!hasValue)
             {
                 if (k + 1 >= arguments.size())
                 {
-                    *error = QStringLiteral("%1 needs a folder\n").arg(name) + Usage();
+                    *error =
+                        QStringLiteral("%1 needs a %2\n")
+                            .arg(name, isDir ? QStringLiteral("folder") : QStringLiteral("file")) +
+                        Usage();
                     return false;
                 }
                 value = arguments[++k];
+            }
+            if (!isDir)
+            {
+                result.Screenshot = QDir::current().absoluteFilePath(value);
+                continue;
             }
             const QString dir = QDir::current().absoluteFilePath(value);
             (name == QLatin1String("--cause-code-dir") ? result.CauseCodeDir : result.RailroadDir) =

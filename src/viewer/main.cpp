@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -57,6 +58,22 @@ int main(int argc, char* argv[])
     {
         CVantrelDlg dialog(options.CauseCodeDir, options.RailroadDir);
         dialog.InitDialog();
+        if (!options.Screenshot.isEmpty())
+        {
+            dialog.SelectFirstItems();
+            // Let the dialog be laid out and painted before it is grabbed.
+            QTimer::singleShot(500, &dialog,
+                               [&]
+                               {
+                                   if (!dialog.grab().save(options.Screenshot, "PNG"))
+                                   {
+                                       std::fprintf(stderr, "Vantrel: cannot write %s\n",
+                                                    qPrintable(options.Screenshot));
+                                       rc = 1;
+                                   }
+                                   dialog.done(QDialog::Accepted);
+                               });
+        }
         dialog.exec();
     }
     CViewerPrompter::SetCurrent(nullptr);

@@ -92,19 +92,25 @@ private slots:
         QTest::addColumn<QString>("causeCodeDir");
         QTest::addColumn<QString>("railroadDir");
         QTest::addColumn<bool>("dump");
+        QTest::addColumn<QString>("screenshot");
         const QString cwd = QDir::currentPath();
         QTest::newRow("defaults") << QStringList{} << true << cwd + "/Cause Code Excel"
-                                  << cwd + "/RailRoad" << false;
+                                  << cwd + "/RailRoad" << false << "";
         QTest::newRow("all") << QStringList{"--cause-code-dir", "/a b", "--railroad-dir", "/r",
                                             "--dump"}
                              << true << "/a b"
-                             << "/r" << true;
+                             << "/r" << true << "";
         QTest::newRow("relative with =") << QStringList{"--railroad-dir=rr"} << true
-                                         << cwd + "/Cause Code Excel" << cwd + "/rr" << false;
+                                         << cwd + "/Cause Code Excel" << cwd + "/rr" << false << "";
+        QTest::newRow("screenshot")
+            << QStringList{"--screenshot", "shot.png"} << true << cwd + "/Cause Code Excel"
+            << cwd + "/RailRoad" << false << cwd + "/shot.png";
+        QTest::newRow("screenshot without file") << QStringList{"--screenshot"} << false << ""
+                                                 << "" << false << "";
         QTest::newRow("missing folder") << QStringList{"--railroad-dir"} << false << ""
-                                        << "" << false;
+                                        << "" << false << "";
         QTest::newRow("unknown") << QStringList{"--frobnicate"} << false << ""
-                                 << "" << false;
+                                 << "" << false << "";
     }
     void options()
     {
@@ -124,6 +130,8 @@ private slots:
         QCOMPARE(QDir::cleanPath(options.CauseCodeDir), causeCodeDir);
         QCOMPARE(QDir::cleanPath(options.RailroadDir), railroadDir);
         QCOMPARE(options.Dump, dump);
+        QFETCH(QString, screenshot);
+        QCOMPARE(options.Screenshot, screenshot);
     }
 
     void programPrintsTheDump()

@@ -22,10 +22,14 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
 
 namespace
 {
@@ -182,6 +186,7 @@ void CVantrelDlg::InitDialog()
         m_Railroad->addItem(railroad.Name);
     m_Railroad->setCurrentIndex(-1);
     m_Railroad->blockSignals(false);
+    FitWindowToList();
 
     connect(m_CauseCode, &QComboBox::currentIndexChanged, this, &CVantrelDlg::OnCauseCodeChanged,
             Qt::UniqueConnection);
@@ -198,6 +203,15 @@ void CVantrelDlg::InitDialog()
             text += QStringLiteral("\n%1: %2").arg(QDir::toNativeSeparators(s.Path), s.Reason);
         CViewerPrompter::Message(text, CViewerPrompter::Icon::Warning);
     }
+}
+
+void CVantrelDlg::SelectFirstItems()
+{
+    if (m_CauseCode->count() > 0)
+        m_CauseCode->setCurrentIndex(0);
+    m_AccidentType->setCurrentIndex(0);
+    if (m_Railroad->count() > 0)
+        m_Railroad->setCurrentIndex(0);
 }
 
 void CVantrelDlg::ScanSpreadsheets()
@@ -244,6 +258,50 @@ void CVantrelDlg::SetUpAccidentList()
     palette.setColor(QPalette::Base, QColor(186, 223, 226));
     palette.setColor(QPalette::Text, QColor(0, 0, 255));
     m_Accidents->setPalette(palette);
+    FitColumns();
+}
+
+void CVantrelDlg::FitColumns()
+{
+    // The given widths are where the columns start; with wider fonts they would cut headings and
+    // dates, so a column widens to its texts (never past the first 1000 rows' worth of measuring).
+    const QHeaderView* header = m_Accidents->horizontalHeader();
+    const QAbstractItemView* view = m_Accidents;
+    for (int c = 0; c < ColumnCount; ++c)
+    {
+        const int width =
+            std::max({Columns[c].width, header->sectionSizeHint(c), view->sizeHintForColumn(c)});
+        if (m_Accidents->columnWidth(c) != width)
+            m_Accidents->setColumnWidth(c, width);
+    }
+}
+
+void CVantrelDlg::FitWindowToList()
+{
+    // Wide enough to show every column side by side, as far as the screen allows; it only
+    // grows, and not at all once the user has sized the window.
+    if (isVisible() && width() != m_FittedWidth)
+        return;
+    const int listWidth = m_Accidents->horizontalHeader()->length() +
+                          2 * m_Accidents->frameWidth() +
+                          m_Accidents->verticalScrollBar()->sizeHint().width();
+    // The layout works out what the rest of the window needs around a list that wide.
+    // The group boxes cache their sizes: tell each of them when the list's minimum changes.
+    const auto setListMinimum = [this](int minimum)
+    {
+        m_Accidents->setMinimumWidth(minimum);
+        for (QWidget* w = m_Accidents->parentWidget(); w && w != this; w = w->parentWidget())
+            w->updateGeometry();
+    };
+    const int oldMinimum = m_Accidents->minimumWidth();
+    setListMinimum(listWidth);
+    int wanted = std::max(layout()->minimumSize().width(), sizeHint().width());
+    setListMinimum(oldMinimum);
+    if (const QScreen* shown = screen())
+        wanted = std::min(wanted, shown->availableGeometry().width() - 40);
+    if (wanted > width())
+        resize(wanted, height());
+    m_FittedWidth = width();
 }
 
 void CVantrelDlg::OnCauseCodeChanged()
@@ -279,7 +337,9 @@ void CVantrelDlg::ShowAccidentType(const CCauseCodeInfo& record)
     m_Accidents->setUpdatesEnabled(false);
     for (const CAccidentInfo& accident : rows)
         AddAccidentRow(accident);
+    FitColumns();
     m_Accidents->setUpdatesEnabled(true);
+    FitWindowToList();
 }
 
 void CVantrelDlg::AddAccidentRow(const CAccidentInfo& accident)

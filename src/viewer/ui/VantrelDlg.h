@@ -27,6 +27,8 @@ public:
     // Scans both folders with the progress window up, then fills the lists. Call once,
     // before the dialog is shown.
     void InitDialog();
+    // Selects the first cause code, accident type and railroad, as a user might (screenshots).
+    void SelectFirstItems();
 
     // How help pages are opened; tests replace it. Returns false when nothing opened.
     void SetUrlOpener(std::function<bool(const QUrl&)> opener) { m_OpenUrl = std::move(opener); }
@@ -57,6 +59,8 @@ private:
     void SetUpAccidentList();
     void ShowAccidentType(const CCauseCodeInfo& record);
     void AddAccidentRow(const CAccidentInfo& accident);
+    void FitColumns();
+    void FitWindowToList();
 
     CSpreadsheetScanner m_Scanner;
     std::function<bool(const QUrl&)> m_OpenUrl;
@@ -72,4 +76,5 @@ private:
     QPushButton* m_Ok;
     QPushButton* m_Help;
     QMenu* m_WindowMenu;
+    int m_FittedWidth = 0; // the width FitWindowToList last gave the window
 };
