@@ -2,18 +2,8 @@
 
 #include "common/DataPaths.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-
-namespace
-{
-CHelpLauncher::Opener& OpenerRef()
-{
-    static CHelpLauncher::Opener opener;
-    return opener;
-}
-} // namespace
 
 QString CHelpLauncher::PageOf(const QString& topic)
 {
@@ -36,13 +26,5 @@ QString CHelpLauncher::PageOf(const QString& topic)
 
 bool CHelpLauncher::OpenTopic(const QString& topic)
 {
-    const QUrl url = QUrl::fromLocalFile(PageOf(topic));
-    if (OpenerRef())
-        return OpenerRef()(url);
-    return QDesktopServices::openUrl(url);
-}
-
-void CHelpLauncher::SetOpener(Opener opener)
-{
-    OpenerRef() = std::move(opener);
+    return CDesktopOpener::Open(QUrl::fromLocalFile(PageOf(topic)));
 }

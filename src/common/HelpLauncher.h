@@ -1,18 +1,16 @@
 #pragma once
 
-#include <QString>
-#include <QUrl>
+#include "common/DesktopOpener.h"
 
-#include <functional>
+#include <QString>
 
 // Opens help topics. A topic is named as the help file knows it ("helpoutput.chm::/SYSTEM.html",
 // or the bare "helpoutput.chm" for the start page) and maps to a page in the help folder. The
-// page is handed to an opener, the desktop's browser by default; tests install their own so
-// that nothing is launched.
+// page goes through CDesktopOpener, so the opener tests install covers help as well.
 class CHelpLauncher
 {
 public:
-    using Opener = std::function<bool(const QUrl&)>;
+    using Opener = CDesktopOpener::Opener;
 
     static inline const QString HelpFile = QStringLiteral("helpoutput.chm");
     static inline const QString StartPage = QStringLiteral("index.html");
@@ -22,6 +20,6 @@ public:
     static QString PageOf(const QString& topic);
     static bool OpenTopic(const QString& topic);
 
-    // Installs an opener; an empty one restores the desktop's.
-    static void SetOpener(Opener opener);
+    // Installs an opener (CDesktopOpener's); an empty one restores the desktop's.
+    static void SetOpener(Opener opener) { CDesktopOpener::SetOpener(std::move(opener)); }
 };

@@ -5,9 +5,24 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScopeGuard>
 
 namespace
 {
+// A message shown during long work (the wait cursor is up) still gets the ordinary pointer.
+auto ArrowWhileBusy()
+{
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    return qScopeGuard(
+        [busy]
+        {
+            if (busy)
+                QApplication::restoreOverrideCursor();
+        });
+}
+
 QMessageBox::Icon BoxIcon(CPrompter::Icon icon)
 {
     switch (icon)
@@ -32,6 +47,7 @@ void CGuiPrompter::ShowMessage(const QString& text, Icon icon, const QString& ca
         CStreamPrompter(stderr).ShowMessage(text, icon, caption);
         return;
     }
+    const auto arrow = ArrowWhileBusy();
     QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok, m_MainWindow);
     box.exec();
 }
@@ -40,6 +56,7 @@ bool CGuiPrompter::AskQuestion(const QString& text, const QString& caption)
 {
     if (m_Unattended)
         return CStreamPrompter(stderr).AskQuestion(text, caption);
+    const auto arrow = ArrowWhileBusy();
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     m_MainWindow);
     box.setDefaultButton(QMessageBox::Yes);

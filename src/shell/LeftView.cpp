@@ -1,23 +1,30 @@
 #include "shell/LeftView.h"
 
 #include "common/CommandIds.h"
+#include "common/DesktopOpener.h"
 #include "common/Prompter.h"
 #include "common/ui/TabView.h"
+#include "event_tree_views/EventTreeDiagram.h"
 #include "event_tree_views/ui/DrawEventTreeView.h"
 #include "event_tree_views/ui/EventTreeView.h"
 #include "forms/ui/HazardAccidentInfo.h"
 #include "model_store/ModelDatabase.h"
+#include "report/RiskReport.h"
 #include "risk_analysis/RunResultsValid.h"
 #include "risk_analysis/SystemRun.h"
 #include "risk_analysis/ui/ResultTabView.h"
 #include "shell/MainFrame.h"
+#include "shell/MainStatusBar.h"
 #include "shell/QuillonToolSetApp.h"
 #include "shell/ShellIcons.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSignalBlocker>
+#include <QUrl>
 
 namespace
 {
@@ -99,7 +106,8 @@ void CLeftView::SetRecoverSystemHandler(std::function<bool()> handler)
 
 bool CLeftView::HandlesCommand(int id) const
 {
-    return id == CommandId::Run || id == CommandId::ShowEventTree || m_Handlers.contains(id);
+    return id == CommandId::Run || id == CommandId::ShowEventTree || id == CommandId::Report ||
+           m_Handlers.contains(id);
 }
 
 bool CLeftView::CommandEnabled(int id, bool& enabled) const
@@ -144,10 +152,71 @@ void CLeftView::OnRun()
 
 void CLeftView::OnReport()
 {
-    // The risk assessment report plugs in its writer as the CommandId::Report handler; it runs the
-    // system itself through Run().
     if (auto handler = m_Handlers.value(CommandId::Report))
+    {
         handler();
+        return;
+    }
+    // The report holds the window until the document is written.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+
+    // The report covers the whole system version the selection belongs to.
+    QTreeWidgetItem* root = RootOf(currentItem());
+    if (root && root != currentItem())
+        setCurrentItem(root);
+    CTabView* tabs = m_App.m_pEventTreeTabs;
+    if (tabs && tabs->GetTabCount() == 1)
+    {
+        ShowEventTreeTabsOnly();
+        tabs->SetActiveView(0);
+    }
+    const int keptTab = tabs ? tabs->currentIndex() : -1;
+
+    std::unique_ptr<CEventTreeDiagram> ownDiagram;
+    if (!m_App.m_pDiagramView)
+        ownDiagram = std::make_unique<CEventTreeDiagram>(m_App);
+    CEventTreeDiagram& diagram = ownDiagram ? *ownDiagram : m_App.m_pDiagramView->Diagram();
+    m_Run->SetResultSink(m_App.m_pResultTabs);
+    CRiskReport report(m_App, *m_Run, diagram);
+    report.SetHazardStarted(
+        [this, tabs, &report](int hazardId)
+        {
+            if (tabs)
+                tabs->SetActiveView(0);
+            if (m_App.m_pDiagramView)
+            {
+                m_App.m_pDiagramView->BuildDiagram();
+                if (m_App.m_pEditorView && m_App.m_pDiagramView->BuiltHazardId() == hazardId)
+                    m_App.m_pEditorView->RebuildEditor();
+            }
+            CPrompter::Status(QStringLiteral("Risk Assessment Report: Hazard# %1 - %2.......")
+                                  .arg(report.m_HazardIndex)
+                                  .arg(m_App.m_CurrentHazardName));
+            // Nothing else gets painted until the report ends: show this hazard now.
+            if (tabs)
+                tabs->repaint();
+            if (Frame() && Frame()->StatusBar())
+                Frame()->StatusBar()->repaint();
+        });
+    report.SetReportFinished(
+        [this, tabs, keptTab]
+        {
+            if (tabs && keptTab >= 0)
+            {
+                tabs->SetActiveView(keptTab);
+                tabs->repaint();
+            }
+            m_App.m_CurrentHazardId = 0;
+            ClearEventTreeViews();
+        });
+    const bool saved = report.OnRiskAssessmentReport();
+    if (m_App.m_pResultTabs)
+        m_App.m_pResultTabs->FitColumnsToRows();
+    if (!saved)
+        return;
+    CPrompter::Status(QStringLiteral("Risk Assessment Report saved as %1").arg(report.SavedPath()));
+    CDesktopOpener::Open(QUrl::fromLocalFile(report.SavedPath()));
 }
 
 int CLeftView::KindOf(const QTreeWidgetItem* item)

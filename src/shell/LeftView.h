@@ -40,14 +40,17 @@ public:
     // its selection, and resets the flags.
     void CloseSystem();
     void OnRun();
+    // The Risk Assessment Report of the system version around the selection: shows each hazard's
+    // diagram while it is written, saves the document under Reports/ and opens it on the
+    // desktop. A handler installed for CommandId::Report replaces it.
     void OnReport();
 
     bool Flag(int id) const { return m_Flags.value(id, false); }
     void SetFlag(int id, bool on);
     static QList<int> FlagIds();
 
-    // The model commands the later parts handle (add, edit, delete, copy, paste, report) plug in
-    // here; a command without a handler stays disabled.
+    // The model commands the later parts handle (add, edit, delete, copy, paste) plug in here; a
+    // command without a handler stays disabled.
     void SetCommandHandler(int id, std::function<void()> handler);
     // Shows the Recover System list when every version of a system is deleted; true on OK.
     void SetRecoverSystemHandler(std::function<bool()> handler);

@@ -101,7 +101,7 @@ void CMainFrame::BuildPanes()
     tabs->setObjectName(QStringLiteral("eventTreeTabs"));
     m_App.m_pEventTreeTabs = tabs;
     tabs->AddView(0, QStringLiteral("View Event Tree"),
-                  [this](QWidget* p) { return new CEventTreeView(&m_App, p); });
+                  [this](QWidget* p) { return new CEventTreeView(m_App, p); });
     tabs->AddView(1, QStringLiteral("Create Event Tree"),
                   [this](QWidget* p) { return new CDrawEventTreeView(&m_App, p); });
     tabs->AddView(2, QStringLiteral("Accident Info"),
