@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes a PNG of QuillonToolSet's main window on demo data: the demo system opened, run and drawn.
 # Usage: scripts/screenshot.sh [OUT.png]   (default: screenshot.png; BUILD_DIR, default build/;
-#        DEMO_SYSTEM overrides the system that is opened)
+#        DEMO_SYSTEM overrides the system that is opened, DEMO_SELECT the tree item selected, whose
+#        event tree diagram is shown; DEMO_SELECT= selects nothing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
@@ -24,8 +25,11 @@ if ! "$QUILLON" --data "$WORK" demo >/dev/null 2>"$WORK/demo.log"; then
 fi
 SYSTEM=${DEMO_SYSTEM:-$("$QUILLON" --data "$WORK" systems 2>/dev/null | awk -F'\t' 'NF>=2 {print $2; exit}')}
 
+SELECT=${DEMO_SELECT-Unintended release of train brakes}
+
 ARGS=(--no-splash)
 [ -n "$SYSTEM" ] && ARGS+=(--open "$SYSTEM" --run)
+[ -n "$SYSTEM" ] && [ -n "$SELECT" ] && ARGS+=(--select "$SELECT")
 cd "$WORK"
 xvfb-run -a -s "-screen 0 1440x900x24" "$BUILD_DIR/src/QuillonToolSet" "${ARGS[@]}" --screenshot "$OUT"
 echo "$OUT"

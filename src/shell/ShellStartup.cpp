@@ -3,6 +3,8 @@
 #include "common/CommandIds.h"
 #include "common/DataPaths.h"
 #include "common/Prompter.h"
+#include "common/ui/TabView.h"
+#include "event_tree_views/ui/EventTreeView.h"
 #include "model_store/ModelDatabase.h"
 #include "shell/FlashWindow.h"
 #include "shell/GuiPrompter.h"
@@ -31,10 +33,14 @@ CShellStartup::Options CShellStartup::Parse(const QApplication& app)
     const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("Open the system NAME."),
                                   QStringLiteral("NAME"));
     const QCommandLineOption run(QStringLiteral("run"), QStringLiteral("Run the opened system."));
+    const QCommandLineOption select(
+        QStringLiteral("select"),
+        QStringLiteral("Select the tree item NAME and show its event tree diagram."),
+        QStringLiteral("NAME"));
     const QCommandLineOption shot(QStringLiteral("screenshot"),
                                   QStringLiteral("Write a PNG of the main window and end."),
                                   QStringLiteral("FILE"));
-    parser.addOptions({noSplash, data, open, run, shot});
+    parser.addOptions({noSplash, data, open, run, select, shot});
     parser.process(app);
 
     Options options;
@@ -42,6 +48,7 @@ CShellStartup::Options CShellStartup::Parse(const QApplication& app)
     options.dataDir = parser.value(data);
     options.openName = parser.value(open);
     options.run = parser.isSet(run);
+    options.selectName = parser.value(select);
     options.screenshot = parser.value(shot);
     return options;
 }
@@ -62,6 +69,20 @@ bool CShellStartup::OpenByName(CQuillonToolSetApp& state, const QString& name)
         return true;
     }
     return false;
+}
+
+bool CShellStartup::SelectByName(CQuillonToolSetApp& state, const QString& name)
+{
+    CLeftView* tree = state.m_pSystemTree;
+    const auto found = tree ? tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive)
+                            : QList<QTreeWidgetItem*>();
+    if (found.isEmpty())
+        return false;
+    tree->setCurrentItem(found.first());
+    CTabView* tabs = state.m_pEventTreeTabs;
+    if (tabs && tabs->GetView(0) == static_cast<QWidget*>(state.m_pDiagramView))
+        tabs->SetActiveView(0);
+    return true;
 }
 
 int CShellStartup::Run(QApplication& app)
@@ -109,6 +130,9 @@ int CShellStartup::Run(QApplication& app)
     if (!options.openName.isEmpty() && !OpenByName(state, options.openName))
         std::fprintf(stderr, "QuillonToolSet: no system named \"%s\"\n",
                      qPrintable(options.openName));
+    if (!options.selectName.isEmpty() && !SelectByName(state, options.selectName))
+        std::fprintf(stderr, "QuillonToolSet: no tree item \"%s\"\n",
+                     qPrintable(options.selectName));
     if (options.run)
         frame.ExecuteCommand(CommandId::Run);
 
