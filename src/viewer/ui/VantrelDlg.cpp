@@ -374,7 +374,8 @@ QString CVantrelDlg::HelpPagePath()
     const QString appDir = QCoreApplication::applicationDirPath();
     dirs << appDir + QStringLiteral("/help") << appDir + QStringLiteral("/../help")
          << appDir + QStringLiteral("/../../help")
-         << QDir::current().filePath(QStringLiteral("help"));
+         << QDir::current().filePath(QStringLiteral("help"))
+         << QStringLiteral(VANTREL_SOURCE_DIR "/help");
     for (const QString& dir : dirs)
     {
         const QFileInfo page(dir + QStringLiteral("/Vantrel.html"));
