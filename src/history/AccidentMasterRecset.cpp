@@ -5,16 +5,10 @@
 #include "model_store/DatabaseConnection.h"
 #include "model_store/SqlText.h"
 
+using namespace SqlValue;
+
 namespace
 {
-QString T(const QString& text)
-{
-    return CSqlText::Text(text);
-}
-QString N(qint64 value)
-{
-    return CSqlText::Int(value);
-}
 QString F(float value)
 {
     return CSqlText::Fixed(double(value));

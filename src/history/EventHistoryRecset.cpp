@@ -4,13 +4,7 @@
 #include "model_store/DatabaseConnection.h"
 #include "model_store/SqlText.h"
 
-namespace
-{
-QString T(const QString& text)
-{
-    return CSqlText::Text(text);
-}
-} // namespace
+using namespace SqlValue;
 
 bool CEventHistoryRecset::Insert(const CEventHistoryReport& e, int* newId)
 {

@@ -4,21 +4,7 @@
 #include "model_store/EventTreeInfoRs.h"
 #include "model_store/SqlText.h"
 
-namespace
-{
-QString T(const QString& text)
-{
-    return CSqlText::Text(text);
-}
-QString N(qint64 value)
-{
-    return CSqlText::Int(value);
-}
-QString E(double value)
-{
-    return CSqlText::Exp(value);
-}
-} // namespace
+using namespace SqlValue;
 
 bool CEventTreeRecset::Select(CEventTreeList& list, const QString& statement)
 {

@@ -24,3 +24,20 @@ public:
     // gives the zero time.
     static qint64 ParseDate(const QString& text);
 };
+
+// Short names for the runners, whose statements interleave many values with literal text.
+namespace SqlValue
+{
+inline QString T(const QString& text)
+{
+    return CSqlText::Text(text);
+}
+inline QString N(qint64 value)
+{
+    return CSqlText::Int(value);
+}
+inline QString E(double value)
+{
+    return CSqlText::Exp(value);
+}
+} // namespace SqlValue

@@ -4,17 +4,7 @@
 #include "model_store/SqlText.h"
 #include "model_store/SystemInfoRs.h"
 
-namespace
-{
-QString T(const QString& text)
-{
-    return CSqlText::Text(text);
-}
-QString N(qint64 value)
-{
-    return CSqlText::Int(value);
-}
-} // namespace
+using namespace SqlValue;
 
 bool CSystemRecset::Select(CSystemList& list, const QString& statement)
 {
