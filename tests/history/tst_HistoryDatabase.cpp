@@ -14,16 +14,7 @@ namespace
 {
 bool RawExec(const QString& path, const QString& sql)
 {
-    bool ok = false;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-        db.setDatabaseName(path);
-        ok = db.open() && QSqlQuery(db).exec(sql);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-    return ok;
+    return CTestDatabases::RawExec(path, sql);
 }
 
 CAccidentHistoryDetailsInfo Details()

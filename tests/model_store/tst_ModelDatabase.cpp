@@ -16,19 +16,9 @@
 
 namespace
 {
-// Runs one statement on the file behind the store's back (to plant values no operation writes).
 bool RawExec(const QString& path, const QString& sql)
 {
-    bool ok = false;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-        db.setDatabaseName(path);
-        ok = db.open() && QSqlQuery(db).exec(sql);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-    return ok;
+    return CTestDatabases::RawExec(path, sql);
 }
 
 CSystem BrakeSystem()

@@ -3,6 +3,8 @@
 #include "common/DataPaths.h"
 
 #include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 CTestDatabases::CTestDatabases() : m_PreviousRoot(CDataPaths::Root())
@@ -79,4 +81,18 @@ int CTestDatabases::AddEvent(int hazId, const QString& name, int parentId, int p
     if (!Model().AddEvent(e, &id))
         QTest::qFail("AddEvent failed", __FILE__, __LINE__);
     return id;
+}
+
+bool CTestDatabases::RawExec(const QString& path, const QString& sql)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        db.setDatabaseName(path);
+        ok = db.open() && QSqlQuery(db).exec(sql);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+    return ok;
 }

@@ -42,6 +42,10 @@ public:
     int AddEvent(int hazId, const QString& name, int parentId, int parentAction, int eventType = 0,
                  double probability = 0.5, double accidentNumber = 0.0, float fatility = 0.0f);
 
+    // Runs one statement on a database file behind the store's back, to plant values that no
+    // store operation writes.
+    static bool RawExec(const QString& path, const QString& sql);
+
 private:
     QTemporaryDir m_Dir;
     QString m_PreviousRoot;
